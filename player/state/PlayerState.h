@@ -8,6 +8,7 @@
 // screen places and sizes in twips. Lyric strings hold the raw bytes read from the lyric
 // files (after decoding); they become text only where they are drawn.
 #include "Flag.h"
+#include "TextFileTable.h"
 
 #include <QString>
 #include <array>
@@ -30,7 +31,10 @@ struct ModuleState {
     // The extractor's last reply was a success, so "Input.str" and "Input.tit" are usable.
     Flag16 HasLyric = False;
 
-    // Lyric files: numbers in the player's open-file table (TextFileTable); 0 is none.
+    // The player's open files; the lyric loader keeps "Input.dat" and "Input.str" open in
+    // it until the next song is chosen.
+    TextFileTable OpenFiles;
+    // Numbers in OpenFiles; 0 is none.
     int16_t DatFileNo = 0;         // "Input.dat"
     int16_t StrFileNo = 0;         // "Input.str"; only valid while HasLyric is True
     int32_t LyricRowTop = 0;       // DisplayHeight - DisplayHeight \ 4

@@ -1,0 +1,36 @@
+#pragma once
+// One of the lyric files, opened as bytes (no line-end translation) either to be read in
+// line pieces or to be written.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace textpull {
+
+class ByteFile {
+public:
+    // A line piece ends after an LF or after this many bytes, whichever comes first.
+    static constexpr size_t kPieceLength = 239;
+
+    bool OpenRead(const std::filesystem::path& file);
+    // Creates the file, or empties it when it exists.
+    bool Create(const std::filesystem::path& file);
+    // False when a write to the file failed or its data could not be flushed.
+    bool Close();
+
+    void Put(unsigned char byte) { putc_unlocked(byte, file_.get()); }
+    void PutEncoded(unsigned char plain);
+    void PutEncoded(std::string_view plain);
+    // The next line piece as stored; false at the end of the file.
+    bool ReadPiece(std::string& piece);
+
+private:
+    struct FileCloser {
+        void operator()(std::FILE* f) const { std::fclose(f); }
+    };
+    std::unique_ptr<std::FILE, FileCloser> file_;
+};
+
+} // namespace textpull

@@ -1,0 +1,46 @@
+#include "FirstPassWriter.h"
+
+#include <cstdio>
+
+namespace textpull {
+
+namespace {
+constexpr std::string_view kLineEnd = "\r\n";
+}
+
+void FirstPassWriter::PutDivision(uint32_t DivVal) {
+    char line[16];
+    std::snprintf(line, sizeof line, "%u", DivVal);
+    records_.PutEncoded(line);
+    records_.PutEncoded(kLineEnd);
+}
+
+bool FirstPassWriter::PutEventTime(uint32_t lTime) {
+    if (FirstRecord)
+        FirstRecord = false;
+    else
+        records_.PutEncoded(kLineEnd);
+    if (lTime > 999999) {
+        errors_.ReportError("lTime is out of range %lu.", static_cast<unsigned long>(lTime));
+        return false;
+    }
+    char time[16];
+    std::snprintf(time, sizeof time, "%06u|", lTime);
+    records_.PutEncoded(time);
+    return true;
+}
+
+void FirstPassWriter::PutMetaByte(uint32_t index, unsigned char byte) {
+    if (byte == 0)
+        byte = ' ';
+    if (byte == '/' || byte == '\\') {
+        if (index == 0)
+            text_.PutEncoded(kLineEnd);
+        else
+            byte = '.';
+    }
+    records_.PutEncoded(byte);
+    text_.PutEncoded(byte);
+}
+
+} // namespace textpull

@@ -1,0 +1,83 @@
+// Chunk lengths decide where tracks end and where the next chunk is looked for; the copy
+// still succeeds where those lengths lead somewhere sensible.
+#include "Songs.h"
+
+#include <gtest/gtest.h>
+
+namespace notebend::test {
+namespace {
+
+Bytes concat(Bytes a, const Bytes& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+TrackBuilder melody(int key) {
+    return TrackBuilder().noteOn(0, 0, key, 100).noteOff(96, 0, key).endOfTrack();
+}
+
+struct ChunkCase {
+    const char* name;
+    Bytes song;
+    Bytes expected; // the copy with steps 0
+};
+
+void PrintTo(const ChunkCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ChunkLayout : public testing::TestWithParam<ChunkCase> {};
+
+TEST_P(ChunkLayout, IsCopiedAsItsLengthsSay) {
+    const ChunkCase& c = GetParam();
+    const CopyResult result = copySong(c.song, 0);
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.output, c.expected);
+}
+
+const Bytes twoTracks = MidiBuilder().track(melody(60)).track(melody(64)).build();
+const Bytes lastChunkOneShort = MidiBuilder().track(melody(60)).track(melody(64), 11).build();
+const Bytes emptyChunkFirst = MidiBuilder().track(TrackBuilder()).track(melody(60)).build();
+const Bytes longHeader = MidiBuilder().headerLength(9).trailing({0xAA, 0xBB, 0xCC}).build();
+const Bytes zeroHeaderLength = MidiBuilder().headerLength(0).track(melody(60)).build();
+// The header says it runs far past the song: its data is copied as far as the song goes.
+const Bytes headerPastTheEnd = MidiBuilder().headerLength(0x7FFFFFFF).track(melody(60)).build();
+// A meta event whose length runs past the end of the song: copied as far as the song goes,
+// with nothing made up for the rest.
+const Bytes metaPastTheEnd =
+    MidiBuilder().track(TrackBuilder().raw(0, {0xFF, 0x01, 0x64, 'a', 'b', 'c'})).build();
+const Bytes oddHeaderFields = MidiBuilder(0, 0xE728).trackCount(7).track(melody(60)).build();
+// A length with its top bit set states an end past any song: its events are not copied and
+// the song ends there.
+const Bytes topBitLength = MidiBuilder().track(melody(60), 0x80000000u).track(melody(64)).build();
+
+// clang-format off
+const ChunkCase chunkCases[] = {
+    {"TwoTracks", twoTracks, twoTracks},
+    {"HeaderOnly", MidiBuilder().build(), MidiBuilder().build()},
+    // The final event runs one byte past the stated end; the input moves back to that end,
+    // where too few bytes are left for another chunk.
+    {"LastChunkEndingInsideItsFinalEvent", lastChunkOneShort, lastChunkOneShort},
+    {"OneByteAfterTheLastTrackIsDropped", concat(twoTracks, {'M'}), twoTracks},
+    {"ThreeBytesAfterTheLastTrackAreDropped", concat(twoTracks, {'M', 'T', 'r'}), twoTracks},
+    {"EmptyChunkOfLengthZero", emptyChunkFirst, emptyChunkFirst},
+    {"HeaderLongerThanSixBytes", longHeader, longHeader},
+    {"HeaderLengthBelowSixStillHasSixBytes", zeroHeaderLength, zeroHeaderLength},
+    {"HeaderLengthPastTheEndOfTheSong", headerPastTheEnd, headerPastTheEnd},
+    {"MetaDataPastTheEndOfTheSong", metaPastTheEnd, metaPastTheEnd},
+    {"TrackCountAndDivisionAreCopiedAsTheyAre", oddHeaderFields, oddHeaderFields},
+    {"LengthWithTopBitSet", topBitLength, Bytes(topBitLength.begin(), topBitLength.begin() + 22)},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Layouts, ChunkLayout, testing::ValuesIn(chunkCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ChunkLayout, EveryTrackIsShifted) {
+    const CopyResult result = copySong(twoTracks, 2);
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.output, MidiBuilder().track(melody(62)).track(melody(66)).build());
+}
+
+} // namespace
+} // namespace notebend::test

@@ -1,0 +1,7 @@
+#include "contolib/ControlHost.h"
+
+namespace contolib {
+
+ControlHost::~ControlHost() = default;
+
+} // namespace contolib

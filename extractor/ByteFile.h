@@ -1,6 +1,8 @@
 #pragma once
 // One of the lyric files, opened as bytes (no line-end translation) either to be read in
 // line pieces or to be written.
+#include "LyricCodec.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -21,16 +23,22 @@ public:
     bool Close();
 
     void Put(unsigned char byte) { putc_unlocked(byte, file_.get()); }
-    void PutEncoded(unsigned char plain);
+    // Bytes as they are, already in stored form.
+    void PutStored(std::string_view stored);
+    void PutEncoded(unsigned char plain) { Put(EncodeChar(plain)); }
     void PutEncoded(std::string_view plain);
     // The next line piece as stored; false at the end of the file.
     bool ReadPiece(std::string& piece);
+    // Everything not read yet, as it is stored, onto the end of another file.
+    void CopyRestTo(ByteFile& to);
 
 private:
     struct FileCloser {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
     std::unique_ptr<std::FILE, FileCloser> file_;
+    std::string readBuffer_;
+    size_t readAt_ = 0;
 };
 
 } // namespace textpull

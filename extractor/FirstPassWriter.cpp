@@ -24,9 +24,10 @@ bool FirstPassWriter::PutEventTime(uint32_t lTime) {
         errors_.ReportError("lTime is out of range %lu.", static_cast<unsigned long>(lTime));
         return false;
     }
-    char time[16];
-    std::snprintf(time, sizeof time, "%06u|", lTime);
-    records_.PutEncoded(time);
+    char field[] = "000000|";
+    for (int digit = 5; digit >= 0 && lTime; --digit, lTime /= 10)
+        field[digit] = static_cast<char>('0' + lTime % 10);
+    records_.PutEncoded(std::string_view(field, sizeof field - 1));
     return true;
 }
 

@@ -19,6 +19,24 @@ bool IsLineStart(char c) {
     return c == '/' || c == '\\';
 }
 
+char Plain(char stored) {
+    return static_cast<char>(DecodeChar(static_cast<unsigned char>(stored)));
+}
+
+// Skips the pieces before the first one that starts a lyric line; from there on every
+// piece is written as it was read, so the rest is copied whole.
+template <typename StartsLine>
+void CopyFromFirstLineStart(ByteFile& in, ByteFile& out, StartsLine startsLine) {
+    std::string piece;
+    while (in.ReadPiece(piece)) {
+        if (startsLine(piece)) {
+            out.PutStored(piece);
+            in.CopyRestTo(out);
+            return;
+        }
+    }
+}
+
 // Opens a first-pass file and creates the file derived from it.
 bool OpenPair(const std::filesystem::path& folder, const char* inName, const char* outName,
               ErrorChannel& errors, ByteFile& in, ByteFile& out) {
@@ -81,8 +99,7 @@ std::optional<char> GetTag(char prev, char cur) {
 void CopyFirstLine(ByteFile& from, ByteFile& to) {
     std::string piece;
     if (from.ReadPiece(piece))
-        for (char c : piece)
-            to.Put(static_cast<unsigned char>(c));
+        to.PutStored(piece);
 }
 
 bool WriteTitles(const std::filesystem::path& folder, ErrorChannel& errors) {
@@ -131,17 +148,9 @@ bool WriteTimedRecords(const std::filesystem::path& folder, ErrorChannel& errors
     CopyFirstLine(in, out);
     // The 8th character is the first text byte of a record: "tttttt|" comes before it.
     constexpr size_t kTextAt = 7;
-    bool Started = false;
-    std::string piece;
-    while (in.ReadPiece(piece)) {
-        if (!Started) {
-            const std::string line = Decoded(piece);
-            Started = line.size() > kTextAt && IsLineStart(line[kTextAt]);
-        }
-        if (Started)
-            for (char c : piece)
-                out.Put(static_cast<unsigned char>(c));
-    }
+    CopyFromFirstLineStart(in, out, [](const std::string& piece) {
+        return piece.size() > kTextAt && IsLineStart(Plain(piece[kTextAt]));
+    });
     return ClosePair("Input.dat", errors, in, out);
 }
 
@@ -149,16 +158,8 @@ bool WriteLyricLines(const std::filesystem::path& folder, ErrorChannel& errors) 
     ByteFile in, out;
     if (!OpenPair(folder, "Input0.str", "Input.str", errors, in, out))
         return false;
-    bool Started = false;
-    std::string piece;
-    while (in.ReadPiece(piece)) {
-        if (!Started)
-            Started =
-                IsLineStart(static_cast<char>(DecodeChar(static_cast<unsigned char>(piece[0]))));
-        if (Started)
-            for (char c : piece)
-                out.Put(static_cast<unsigned char>(c));
-    }
+    CopyFromFirstLineStart(in, out,
+                           [](const std::string& piece) { return IsLineStart(Plain(piece[0])); });
     return ClosePair("Input.str", errors, in, out);
 }
 

@@ -22,10 +22,9 @@ public:
     // False when a write to the file failed or its data could not be flushed.
     bool Close();
 
-    void Put(unsigned char byte) { putc_unlocked(byte, file_.get()); }
     // Bytes as they are, already in stored form.
     void PutStored(std::string_view stored);
-    void PutEncoded(unsigned char plain) { Put(EncodeChar(plain)); }
+    void PutEncoded(unsigned char plain) { putc_unlocked(EncodeChar(plain), file_.get()); }
     void PutEncoded(std::string_view plain);
     // The next line piece as stored; false at the end of the file.
     bool ReadPiece(std::string& piece);

@@ -9,18 +9,18 @@ namespace textpull {
 
 namespace {
 
+char Plain(char stored) {
+    return static_cast<char>(DecodeChar(static_cast<unsigned char>(stored)));
+}
+
 std::string Decoded(std::string piece) {
     for (char& c : piece)
-        c = static_cast<char>(DecodeChar(static_cast<unsigned char>(c)));
+        c = Plain(c);
     return piece;
 }
 
 bool IsLineStart(char c) {
     return c == '/' || c == '\\';
-}
-
-char Plain(char stored) {
-    return static_cast<char>(DecodeChar(static_cast<unsigned char>(stored)));
 }
 
 // Skips the pieces before the first one that starts a lyric line; from there on every

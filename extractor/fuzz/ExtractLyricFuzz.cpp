@@ -18,7 +18,8 @@ std::filesystem::path g_folder;
 std::filesystem::path MakeFolder() {
     std::error_code ec;
     const std::filesystem::path shm = "/dev/shm";
-    const auto base = std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
+    const auto base =
+        std::filesystem::is_directory(shm, ec) ? shm : std::filesystem::temp_directory_path();
     std::string pattern = (base / "textpull-fuzz-XXXXXX").string();
     if (!mkdtemp(pattern.data())) {
         std::perror("mkdtemp");
@@ -32,7 +33,8 @@ void RemoveFolder() {
     std::filesystem::remove_all(g_folder, ignored);
 }
 
-constexpr const char* kOutputs[] = {"Input0.dat", "Input0.str", "Input.tit", "Input.dat", "Input.str"};
+constexpr const char* kOutputs[] = {"Input0.dat", "Input0.str", "Input.tit", "Input.dat",
+                                    "Input.str"};
 
 } // namespace
 

@@ -16,22 +16,22 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
-    const TrackBuilder conductor = TrackBuilder().tempo(0, 500000).timeSignature(0, 4, 2).endOfTrack(0);
+    const TrackBuilder conductor =
+        TrackBuilder().tempo(0, 500000).timeSignature(0, 4, 2).endOfTrack(0);
     const TrackBuilder music =
         TrackBuilder().program(0, 0, 1).noteOn(0, 0, 60, 90).noteOff(96, 0, 60).endOfTrack(0);
 
-    testkit::writeBytes(folder / "karaoke.mid",
-                        MidiBuilder(1, 96)
-                            .track(conductor)
-                            .track(music)
-                            .track(TrackBuilder()
-                                       .text(0, "@KMIDI KARAOKE FILE")
-                                       .text(0, "@TTitle")
-                                       .text(10, "/Hel")
-                                       .text(10, "lo")
-                                       .text(10, "\\world")
-                                       .endOfTrack(0))
-                            .build());
+    testkit::writeBytes(folder / "karaoke.mid", MidiBuilder(1, 96)
+                                                    .track(conductor)
+                                                    .track(music)
+                                                    .track(TrackBuilder()
+                                                               .text(0, "@KMIDI KARAOKE FILE")
+                                                               .text(0, "@TTitle")
+                                                               .text(10, "/Hel")
+                                                               .text(10, "lo")
+                                                               .text(10, "\\world")
+                                                               .endOfTrack(0))
+                                                    .build());
     testkit::writeBytes(folder / "events.mid",
                         MidiBuilder(1, 480)
                             .track(conductor)

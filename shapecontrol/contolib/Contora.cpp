@@ -2,6 +2,7 @@
 
 #include "contolib/ControlHost.h"
 #include "contolib/NumberText.h"
+#include "contolib/OutlineRegion.h"
 #include "contolib/PropertyBag.h"
 #include "contolib/Twips.h"
 
@@ -9,7 +10,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPolygon>
 #include <QRegion>
 #include <limits>
 
@@ -190,12 +190,8 @@ void Contora::shapeParent() {
         return;
     }
     arrPoints_[static_cast<size_t>(n)] = arrPoints_[0];
-    QPolygon polygon;
-    polygon.reserve(n + 1);
-    for (qint32 i = 0; i <= n; ++i)
-        polygon << QPoint(arrPoints_[static_cast<size_t>(i)].x,
-                          arrPoints_[static_cast<size_t>(i)].y);
-    const QRegion region(polygon, Qt::WindingFill);
+    const std::vector<Point> vertices(arrPoints_.begin(), arrPoints_.begin() + n + 1);
+    const QRegion region = outlineRegion(vertices, window->size());
     if (region.isEmpty())
         window->clearMask();
     else

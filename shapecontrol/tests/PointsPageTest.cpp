@@ -1,4 +1,6 @@
 // The Points page traces an outline over the control's picture.
+#include <QApplication>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -85,6 +87,16 @@ TEST_F(PointsPageTest, ARightClickEmptiesTheList) {
     EXPECT_FALSE(marked(canvas, {10, 20}));
     EXPECT_FALSE(marked(canvas, {30, 20}));
     EXPECT_TRUE(marked(canvas, {0, 0}));
+}
+
+TEST_F(PointsPageTest, LeftTogetherWithAnotherButtonClears) {
+    clickCanvas({10, 20});
+    QWidget* canvas = child("Picture2");
+    QMouseEvent chord(QEvent::MouseButtonPress, QPointF(30, 20),
+                      canvas->mapToGlobal(QPointF(30, 20)), Qt::RightButton,
+                      Qt::LeftButton | Qt::RightButton, Qt::NoModifier);
+    QApplication::sendEvent(canvas, &chord);
+    EXPECT_EQ(contora->arrLength(), 0);
 }
 
 TEST_F(PointsPageTest, TheClearButtonEmptiesTheList) {

@@ -98,8 +98,6 @@ TEST(WindowShaping, OutlinesWithoutAreaLeaveTheRectangle) {
         {"negative count", "-5", "0\\r\\n0\\r\\n600\\r\\n0\\r\\n600\\r\\n190\\r\\n"},
         {"letters", "3", "a\\r\\nb\\r\\nc\\r\\nd\\r\\ne\\r\\nf\\r\\n"},
         {"count too large for the polygon builder", "32767", "0\\r\\n0\\r\\n600\\r\\n0\\r\\n"},
-        {"coordinates far off the window", "3",
-         "0\\r\\n0\\r\\n2000000000\\r\\n0\\r\\n0\\r\\n2000000000\\r\\n"},
     };
     for (const OutlineCase& c : cases) {
         const FormData data = FormData::fromText(QStringLiteral("[Contora1]\nNumOfPoints=") +
@@ -109,6 +107,19 @@ TEST(WindowShaping, OutlinesWithoutAreaLeaveTheRectangle) {
         shaped.showShaped();
         EXPECT_TRUE(shaped.panel.mask().isEmpty()) << c.name;
     }
+}
+
+TEST(WindowShaping, VerticesFarOffTheWindowAreCutAtItsEdge) {
+    const FormData data = FormData::fromText(u"[Contora1]\nNumOfPoints=4\nPointStr="
+                                             u"100\\r\\n-2000000000\\r\\n200\\r\\n-2000000000\\r\\n"
+                                             u"200\\r\\n2000000000\\r\\n100\\r\\n2000000000\\r\\n");
+    ShapedPanel shaped(FormHost::Mode::User, data);
+    shaped.showShaped();
+    const QRegion mask = shaped.panel.mask();
+    EXPECT_TRUE(mask.contains(QPoint(150, 0)));
+    EXPECT_TRUE(mask.contains(QPoint(150, 195)));
+    EXPECT_FALSE(mask.contains(QPoint(50, 100)));
+    EXPECT_FALSE(mask.contains(QPoint(250, 100)));
 }
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {

@@ -75,8 +75,11 @@ FormData FormData::fromText(QStringView text) {
         line = line.trimmed();
         if (line.isEmpty() || line.startsWith(u'#') || line.startsWith(u';'))
             continue;
-        if (line.startsWith(u'[') && line.endsWith(u']')) {
-            const QString name = line.sliced(1, line.size() - 2).trimmed().toString();
+        if (line.startsWith(u'[')) {
+            // The keys under a broken section line belong to no control we could name.
+            const QString name = line.endsWith(u']')
+                                     ? line.sliced(1, line.size() - 2).trimmed().toString()
+                                     : QString();
             current = name.isEmpty() ? nullptr : &form.addControl(name);
             continue;
         }

@@ -9,7 +9,8 @@
 //
 // Values escape \\ \r \n \t, and \s for a blank at either end of a value. Reading is
 // tolerant: lines that are not a section, a key=value pair or a comment are ignored, as
-// are pairs before the first section; a section named twice gathers both sets of keys.
+// are pairs before the first section or under a broken section line; a section named
+// twice gathers both sets of keys.
 #include "contolib/PropertyBag.h"
 #include "contolib/contolib_export.h"
 

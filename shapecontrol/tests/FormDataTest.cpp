@@ -55,7 +55,7 @@ TEST(FormDataText, ReadingIsTolerant) {
         {"comments", "[A]\n# k=1\n; k=2\nk=3\n", "A", "k", "3"},
         {"unknown escape kept", "[A]\nk=a\\qb\n", "A", "k", "a\\qb"},
         {"trailing backslash kept", "[A]\nk=a\\\n", "A", "k", "a\\"},
-        {"unclosed section is not one", "[B\nk=1\n[A]\n", "A", "k", "absent"},
+        {"keys under a broken section line", "[A]\nk=1\n[B\nj=2\n", "A", "j", "absent"},
         {"binary junk", QString::fromUtf8("[A]\n\xff\xfe\x01=\x02\nk=v\n"), "A", "k", "v"},
     };
     for (const ParseCase& c : cases) {

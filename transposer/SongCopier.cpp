@@ -16,12 +16,11 @@ constexpr unsigned char sysexEnd = 0xF7;
 
 } // namespace
 
-SongCopier::SongCopier(std::span<const unsigned char> song, int steps)
-    : data_(song.data()), size_(song.size()), steps_(steps) {}
+SongCopier::SongCopier(std::span<const unsigned char> song, int steps, ByteSink& sink)
+    : data_(song.data()), size_(song.size()), steps_(steps), sink_(sink),
+      block_(std::make_unique<char8_t[]>(blockSize)) {}
 
-CopyResult SongCopier::run() {
-    // Every output byte stands for one input byte, bar a few 255s read at the very end.
-    out_.reserve(size_ + 64);
+std::string SongCopier::run() {
     if (copyHeader()) {
         for (;;) {
             runningType_ = 0;
@@ -37,7 +36,8 @@ CopyResult SongCopier::run() {
                 break;
         }
     }
-    return {std::move(out_), std::move(error_)};
+    flush();
+    return std::move(error_);
 }
 
 bool SongCopier::fail(std::string message) {
@@ -50,7 +50,7 @@ bool SongCopier::copyHeader() {
     pos_ = std::min<size_t>(4, size_);
     if (!tagged)
         return fail(messages::invalidHeader());
-    out_.insert(out_.end(), std::begin(headerTag), std::end(headerTag));
+    putBytes(headerTag, sizeof headerTag);
     const uint32_t length = copyBigEndian(4);
     const uint32_t format = copyBigEndian(2);
     if (format != 0 && format != 1)
@@ -73,103 +73,154 @@ SongCopier::Track SongCopier::copyTrack() {
         return Track::Failed;
     }
     pos_ += 4;
-    out_.insert(out_.end(), std::begin(trackTag), std::end(trackTag));
+    putBytes(trackTag, sizeof trackTag);
     const uint32_t length = copyBigEndian(4);
     // Unsigned: a length with its top bit set states an end past any song, never one before
     // the chunk, so every chunk starts at least 8 bytes after the one before.
     const uint64_t end = uint64_t{start} + 8 + length;
-    if (length != 0 && length < 0x80000000u) {
-        while (pos_ < end) {
-            if (!copyEvent())
-                return Track::Failed;
-        }
-    }
+    if (length != 0 && length < 0x80000000u && !copyEvents(end))
+        return Track::Failed;
     // An event that ran over the stated end has been copied whole; the next chunk still
     // starts where this one says it ends.
     pos_ = static_cast<size_t>(std::min<uint64_t>(end, size_));
     return Track::Copied;
 }
 
-bool SongCopier::copyEvent() {
-    uint32_t delta = 0;
-    if (!copyVarLen(delta))
+bool SongCopier::copyEvents(uint64_t end) {
+    // The hot state lives in locals so that it can stay in registers; it goes back to the
+    // members before anything that uses them (block copies, flushes, failures) and is
+    // picked up again after.
+    const unsigned char* in = data_ + pos_;
+    const unsigned char* const songEnd = data_ + size_;
+    char8_t* out = block_.get() + used_;
+    int32_t balance = balance_;
+    unsigned runningType = runningType_;
+    unsigned runningChannel = runningChannel_;
+    auto store = [&] {
+        pos_ = static_cast<size_t>(in - data_);
+        used_ = static_cast<size_t>(out - block_.get());
+        balance_ = balance;
+        runningType_ = runningType;
+        runningChannel_ = runningChannel;
+    };
+    auto load = [&] {
+        in = data_ + pos_;
+        out = block_.get() + used_;
+    };
+    auto read = [&]() -> unsigned char { return in < songEnd ? *in++ : 255; };
+    auto put = [&](unsigned char byte) { *out++ = static_cast<char8_t>(byte); };
+    auto copy = [&] {
+        const unsigned char byte = read();
+        put(byte);
+        return byte;
+    };
+    auto copyVarLen = [&](uint32_t& value) {
+        value = 0;
+        for (int i = 0; i < 4; ++i) {
+            const unsigned char byte = copy();
+            value = (value << 7) | (byte & 0x7Fu);
+            if (byte < 0x80)
+                return true;
+        }
         return false;
-    const unsigned char first = read();
-    if (first < 0x80)
-        return copyRunningStatus(first);
-    put(first);
-    const unsigned type = first & 0xF0u;
-    const unsigned channel = first & 0x0Fu;
-    switch (type) {
-    case 0x80:
-    case 0x90:
-        runningType_ = type;
-        runningChannel_ = channel;
-        copyNote(type == 0x90, channel, read());
-        return true;
-    case 0xA0:
-    case 0xB0:
-    case 0xE0:
-        runningType_ = type;
-        runningChannel_ = channel;
-        copy();
-        copy();
-        return true;
-    case 0xC0:
-    case 0xD0:
-        runningType_ = type;
-        runningChannel_ = channel;
-        copy();
-        return true;
-    default:
-        return copySystemMessage(first);
-    }
-}
+    };
+    auto copyNote = [&](bool noteOn, unsigned channel, unsigned char key) {
+        put(channel == percussionChannel ? key : shiftKey(key, steps_));
+        const unsigned char velocity = copy();
+        balance += (noteOn && velocity != 0) ? 1 : -1;
+    };
+    auto failWith = [&](std::string message) {
+        store();
+        return fail(std::move(message));
+    };
 
-bool SongCopier::copyRunningStatus(unsigned char first) {
-    switch (runningType_) {
-    case 0x80:
-    case 0x90:
-        copyNote(runningType_ == 0x90, runningChannel_, first);
-        return true;
-    case 0xA0:
-    case 0xB0:
-    case 0xE0:
+    // The most one event writes byte by byte: a four-byte delta time, 0xFF, the type and a
+    // four-byte length. Longer data goes through copyAvailable.
+    constexpr ptrdiff_t eventRoom = 16;
+    while (static_cast<uint64_t>(in - data_) < end) {
+        if (block_.get() + blockSize - out < eventRoom) {
+            store();
+            flush();
+            load();
+        }
+        uint32_t value = 0;
+        if (!copyVarLen(value))
+            return failWith(messages::varLenTooLong());
+        const unsigned char first = read();
+        if (first < 0x80) {
+            // Running status: first is the first data byte under the last channel status.
+            switch (runningType) {
+            case 0x80:
+            case 0x90:
+                copyNote(runningType == 0x90, runningChannel, first);
+                break;
+            case 0xA0:
+            case 0xB0:
+            case 0xE0:
+                put(first);
+                copy();
+                break;
+            case 0xC0:
+            case 0xD0:
+                put(first);
+                break;
+            default:
+                return failWith(messages::noRunningStatus(runningType));
+            }
+            continue;
+        }
         put(first);
-        copy();
-        return true;
-    case 0xC0:
-    case 0xD0:
-        put(first);
-        return true;
-    default:
-        return fail(messages::noRunningStatus(runningType_));
+        const unsigned type = first & 0xF0u;
+        if (type != 0xF0) {
+            runningType = type;
+            runningChannel = first & 0x0Fu;
+        }
+        switch (type) {
+        case 0x80:
+        case 0x90:
+            copyNote(type == 0x90, runningChannel, read());
+            break;
+        case 0xA0:
+        case 0xB0:
+        case 0xE0:
+            copy();
+            copy();
+            break;
+        case 0xC0:
+        case 0xD0:
+            copy();
+            break;
+        default: // system messages leave the running status as it is
+            switch (first) {
+            case 0xF0:
+                store();
+                if (!copySysex())
+                    return false;
+                load();
+                break;
+            case 0xF1:
+            case 0xF3:
+                copy();
+                break;
+            case 0xF2:
+                copy();
+                copy();
+                break;
+            case 0xFF:
+                copy(); // type
+                if (!copyVarLen(value))
+                    return failWith(messages::varLenTooLong());
+                store();
+                copyAvailable(value);
+                load();
+                break;
+            default: // 0xF4 to 0xFE, a lone 0xF7 among them: the status byte is the event
+                break;
+            }
+        }
     }
-}
-
-void SongCopier::copyNote(bool noteOn, unsigned channel, unsigned char key) {
-    put(channel == percussionChannel ? key : shiftKey(key, steps_));
-    const unsigned char velocity = copy();
-    balance_ += (noteOn && velocity != 0) ? 1 : -1;
-}
-
-bool SongCopier::copySystemMessage(unsigned char status) {
-    switch (status) {
-    case 0xF0:
-        return copySysex();
-    case 0xF1:
-    case 0xF3:
-        copy();
-        return true;
-    case 0xF2:
-        copy();
-        copy();
-        return true;
-    case 0xFF:
-        return copyMeta();
-    default: // 0xF4 to 0xFE, a lone 0xF7 among them: the status byte is the whole event
-        return true;
-    }
+    store();
+    return true;
 }
 
 bool SongCopier::copySysex() {
@@ -183,26 +234,6 @@ bool SongCopier::copySysex() {
     return true;
 }
 
-bool SongCopier::copyMeta() {
-    copy(); // type
-    uint32_t length = 0;
-    if (!copyVarLen(length))
-        return false;
-    copyAvailable(length);
-    return true;
-}
-
-bool SongCopier::copyVarLen(uint32_t& value) {
-    value = 0;
-    for (int i = 0; i < 4; ++i) {
-        const unsigned char byte = copy();
-        value = (value << 7) | (byte & 0x7Fu);
-        if (byte < 0x80)
-            return true;
-    }
-    return fail(messages::varLenTooLong());
-}
-
 uint32_t SongCopier::copyBigEndian(int byteCount) {
     uint32_t value = 0;
     for (int i = 0; i < byteCount; ++i)
@@ -212,8 +243,26 @@ uint32_t SongCopier::copyBigEndian(int byteCount) {
 
 void SongCopier::copyAvailable(uint64_t count) {
     const size_t taken = static_cast<size_t>(std::min<uint64_t>(count, size_ - pos_));
-    out_.insert(out_.end(), data_ + pos_, data_ + pos_ + taken);
+    putBytes(data_ + pos_, taken);
     pos_ += taken;
+}
+
+void SongCopier::putBytes(const unsigned char* bytes, size_t count) {
+    if (count > blockSize - used_) {
+        flush();
+        if (count >= blockSize) {
+            sink_.write(bytes, count);
+            return;
+        }
+    }
+    std::memcpy(block_.get() + used_, bytes, count);
+    used_ += count;
+}
+
+void SongCopier::flush() {
+    if (used_ > 0)
+        sink_.write(reinterpret_cast<const unsigned char*>(block_.get()), used_);
+    used_ = 0;
 }
 
 } // namespace notebend

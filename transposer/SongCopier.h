@@ -1,21 +1,13 @@
 #pragma once
+#include "ByteSink.h"
+
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
-#include <vector>
 
 namespace notebend {
-
-using Bytes = std::vector<unsigned char>;
-
-// What one copy produced: the bytes for "Input.bin" as far as the copy got, and on failure
-// the message for "Error2.msg".
-struct CopyResult {
-    Bytes output;
-    std::string error; // empty when the whole song was copied
-    bool ok() const { return error.empty(); }
-};
 
 // Copies a Standard MIDI File (format 0 or 1) byte for byte, with the key of every note-on
 // and note-off shifted by steps half steps except on channel 9. Chunk lengths decide where a
@@ -24,28 +16,32 @@ struct CopyResult {
 // The caller keeps steps within -6..6.
 class SongCopier {
 public:
-    SongCopier(std::span<const unsigned char> song, int steps);
+    // The copy goes to sink, which must outlive the copier.
+    SongCopier(std::span<const unsigned char> song, int steps, ByteSink& sink);
 
-    CopyResult run();
+    // Copies the whole song, or as far as it can. Returns the message for "Error2.msg" on
+    // failure, an empty text when the song was copied whole. The sink has every byte by then.
+    std::string run();
 
 private:
     enum class Track { Copied, SongEnded, Failed };
 
     bool copyHeader();
     Track copyTrack();
-    bool copyEvent();
-    bool copyRunningStatus(unsigned char first);
-    bool copySystemMessage(unsigned char status);
+    bool copyEvents(uint64_t end); // while the input is before end
     bool copySysex();
-    bool copyMeta();
-    bool copyVarLen(uint32_t& value);
-    void copyNote(bool noteOn, unsigned channel, unsigned char key);
     uint32_t copyBigEndian(int byteCount);
     void copyAvailable(uint64_t count);
     bool fail(std::string message);
 
     unsigned char read() { return pos_ < size_ ? data_[pos_++] : 255; }
-    void put(unsigned char byte) { out_.push_back(byte); }
+    void put(unsigned char byte) {
+        if (used_ == blockSize)
+            flush();
+        block_[used_++] = static_cast<char8_t>(byte);
+    }
+    void putBytes(const unsigned char* bytes, size_t count);
+    void flush();
     unsigned char copy() {
         const unsigned char byte = read();
         put(byte);
@@ -56,7 +52,12 @@ private:
     size_t size_;
     size_t pos_ = 0; // never beyond size_
     int steps_;
-    Bytes out_;
+    ByteSink& sink_;
+    static constexpr size_t blockSize = 64 * 1024;
+    // Output not yet handed to the sink. char8_t, unlike unsigned char, may not alias the
+    // copier's own fields, so a byte stored here does not force them to be reloaded.
+    std::unique_ptr<char8_t[]> block_;
+    size_t used_ = 0;
     std::string error_;
     unsigned runningType_ = 0; // high four bits of the last channel status; 0 before any
     unsigned runningChannel_ = 0;

@@ -1,13 +1,14 @@
 #include "TransposeFile.h"
 
+#include "ByteSink.h"
 #include "Messages.h"
 #include "SongCopier.h"
+#include "SongFile.h"
 
 #include <cstdio>
 #include <memory>
 #include <new>
 #include <optional>
-#include <sys/stat.h>
 
 namespace notebend {
 namespace {
@@ -21,34 +22,25 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-std::optional<Bytes> readSong(const char* path) {
-    File in(std::fopen(path, "rb"));
-    if (!in)
-        return std::nullopt;
-    constexpr size_t block = 64 * 1024;
-    Bytes song;
-    struct stat info {};
-    if (fstat(fileno(in.get()), &info) == 0 && S_ISREG(info.st_mode))
-        song.reserve(static_cast<size_t>(info.st_size) + block);
-    for (;;) {
-        const size_t had = song.size();
-        song.resize(had + block);
-        const size_t got = std::fread(song.data() + had, 1, block, in.get());
-        song.resize(had + got);
-        if (got < block)
-            break;
-    }
-    // A folder opens on Linux but cannot be read: to the caller it is no song either.
-    if (std::ferror(in.get()))
-        return std::nullopt;
-    return song;
-}
+// "Input.bin": remembers whether every byte reached the file.
+class OutputFile : public ByteSink {
+public:
+    explicit OutputFile(File file) : file_(std::move(file)) {}
 
-// Writes and closes "Input.bin"; false when any byte did not reach the file.
-bool writeOutput(File out, const Bytes& bytes) {
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
-    return std::fclose(out.release()) == 0 && written;
-}
+    void write(const unsigned char* bytes, size_t count) override {
+        if (std::fwrite(bytes, 1, count, file_.get()) != count)
+            failed_ = true;
+    }
+    // Closes the file; false when any byte of the copy did not reach it.
+    bool close() {
+        const bool closed = std::fclose(file_.release()) == 0;
+        return closed && !failed_;
+    }
+
+private:
+    File file_;
+    bool failed_ = false;
+};
 
 int copySong(int steps, const char* path, std::FILE* errors) {
     auto report = [errors](const std::string& message) {
@@ -57,17 +49,19 @@ int copySong(int steps, const char* path, std::FILE* errors) {
     };
     if (steps > maxSteps || steps < -maxSteps)
         return report(messages::invalidSteps(steps));
-    File out(std::fopen(outputFileName, "wb"));
-    if (!out)
+    File created(std::fopen(outputFileName, "wb"));
+    if (!created)
         return report(messages::cannotCreateOutput(outputFileName));
-    const char* name = path ? path : "";
-    const std::optional<Bytes> song = path ? readSong(path) : std::nullopt;
-    if (!song)
-        return report(messages::songNotFound(name));
-    const CopyResult result = SongCopier(*song, steps).run();
-    const bool written = writeOutput(std::move(out), result.output);
-    if (!result.ok())
-        return report(result.error);
+    OutputFile output(std::move(created));
+    const std::optional<SongFile> song = path ? SongFile::open(path) : std::nullopt;
+    if (!song) {
+        output.close();
+        return report(messages::songNotFound(path ? path : ""));
+    }
+    const std::string failure = SongCopier(song->bytes(), steps, output).run();
+    const bool written = output.close();
+    if (!failure.empty())
+        return report(failure);
     if (!written)
         return report(messages::cannotWriteOutput(outputFileName));
     return 0;

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -14,13 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int steps = data[0] % 13 - 6;
     // The song in a buffer of its own size, so ASan sees any read past its last byte.
     const std::vector<unsigned char> song(data + 1, data + size);
-    const notebend::CopyResult shifted = notebend::SongCopier(song, steps).run();
-    const notebend::CopyResult plain = notebend::SongCopier(song, 0).run();
-    if (shifted.error != plain.error || shifted.output.size() != plain.output.size())
+    notebend::MemorySink shifted;
+    notebend::MemorySink plain;
+    const std::string shiftedError = notebend::SongCopier(song, steps, shifted).run();
+    const std::string plainError = notebend::SongCopier(song, 0, plain).run();
+    if (shiftedError != plainError || shifted.bytes().size() != plain.bytes().size())
         std::abort();
-    for (size_t i = 0; i < plain.output.size(); ++i) {
-        const int from = plain.output[i];
-        const int to = shifted.output[i];
+    for (size_t i = 0; i < plain.bytes().size(); ++i) {
+        const int from = plain.bytes()[i];
+        const int to = shifted.bytes()[i];
         if (to != from && (to != from + steps || from > 127 || to < 0 || to > 127))
             std::abort();
     }

@@ -1,10 +1,12 @@
 #pragma once
 // Fixture helpers for the transposer's tests: whole songs around a few events, and the copy
 // of such a song.
+#include "ByteSink.h"
 #include "MidiBuilder.h"
 #include "SongCopier.h"
 
 #include <cstdint>
+#include <string>
 
 namespace notebend::test {
 
@@ -17,8 +19,16 @@ inline Bytes oneTrackSong(const Bytes& events, uint16_t format = 1) {
     return MidiBuilder(format).track(TrackBuilder().bytes(events).endOfTrack()).build();
 }
 
+struct CopyResult {
+    Bytes output;      // the copy as far as it got
+    std::string error; // empty when the song was copied whole
+    bool ok() const { return error.empty(); }
+};
+
 inline CopyResult copySong(const Bytes& song, int steps) {
-    return SongCopier(song, steps).run();
+    MemorySink sink;
+    std::string error = SongCopier(song, steps, sink).run();
+    return {sink.bytes(), std::move(error)};
 }
 
 } // namespace notebend::test

@@ -31,15 +31,12 @@ void routeFluidLog() {
 
 constexpr int kRenderBlock = 512; // frames per render call
 
-// Songs are small; a file beyond this is not a song the player should hold in memory.
-constexpr std::streamsize kMaxSongBytes = 16 * 1024 * 1024;
-
 std::optional<std::vector<unsigned char>> readSong(const std::string& file) {
     std::ifstream in(file, std::ios::binary | std::ios::ate);
     if (!in)
         return std::nullopt;
     const std::streamsize size = in.tellg();
-    if (size < 0 || size > kMaxSongBytes)
+    if (size < 0 || size > kMaxSongFileBytes)
         return std::nullopt;
     std::vector<unsigned char> bytes(static_cast<size_t>(size));
     in.seekg(0);

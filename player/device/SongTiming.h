@@ -9,6 +9,9 @@
 
 namespace player {
 
+// Karaoke songs are a few hundred kilobytes; a file beyond this is no song to hold in memory.
+inline constexpr int64_t kMaxSongFileBytes = 16 * 1024 * 1024;
+
 struct SongTiming {
     int32_t division = 0; // ticks per quarter note, 1..32767
     int64_t endTick = 0;  // the tick of the last event of the longest track

@@ -31,6 +31,16 @@ std::string trimSpaces(std::string_view text) {
     return std::string(text.substr(first, last - first + 1));
 }
 
+QString trimSpaces(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
 int32_t leadingNumber(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ')

@@ -9,6 +9,7 @@ namespace player {
 
 // Removes spaces (only spaces) at both ends.
 std::string trimSpaces(std::string_view text);
+QString trimSpaces(const QString& text);
 
 // The decimal value at the start of the text, as the old numeric reading did it: leading
 // spaces, an optional sign, then digits up to the first other character; 0 when there

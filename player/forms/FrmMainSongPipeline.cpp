@@ -1,0 +1,112 @@
+// FrmMain: the road from a chosen song to the extractor's answer.
+#include "FrmLyric.h"
+#include "FrmMain.h"
+#include "lyricdata/LyricText.h"
+#include "pipeline/MidiReset.h"
+#include "pipeline/SongCopy.h"
+#include "pipeline/SongTitle.h"
+#include "pipeline/TextpullStart.h"
+#include "pipeline/WorkingFiles.h"
+
+#include <QCoreApplication>
+
+namespace player {
+namespace {
+
+constexpr int16_t kCompletionKey = 58;
+
+// The first line of the extractor's message file, or no value when there is none.
+std::optional<std::string> extractorMessage(TextFileTable& files) {
+    const int16_t msg = files.openForInput("Error1.msg");
+    if (msg == 0)
+        return std::nullopt;
+    auto line = files.readLine(msg);
+    files.close(msg);
+    return line;
+}
+
+} // namespace
+
+void FrmMain::TxtPathName_Change() {
+    deleteWorkingFiles(kSongWorkingFiles);
+    QCoreApplication::processEvents();
+    const QString path = trimSpaces(TxtPathName->text());
+    if (path.isEmpty())
+        return;
+    LblTitle->setText(songTitle(path));
+
+    device_.setTickInterval(0);
+    device_.close();
+    state_.IsPlaying = False;
+    state_.IsStopped = True;
+    state_.OpenFiles.closeAll();
+    state_.DatFileNo = 0;
+    state_.StrFileNo = 0;
+    ResetMidiOut();
+    for (QLabel* title : lyric_.LblTit)
+        title->setText(QString());
+
+    if (auto failure = copySongToWorkingFiles(TxtPathName->text())) {
+        LblVersion->setText(*failure);
+        return;
+    }
+    LblVersion->setText(QStringLiteral("Loading. Please wait..."));
+    if (!startTextpull(state_.AppFolder, CmdMessHandle())) {
+        LblVersion->setText(QStringLiteral("Could not start %1.").arg(kTextpullProgram));
+        return;
+    }
+    state_.LyricReplyReceived = False;
+    state_.LyricTimedOut = False;
+    TimerTextpull->setEnabled(true); // counts its 10 seconds again for this song
+
+    if (state_.PanelShown == False) {
+        state_.PanelShown = True;
+        show();
+        repaint();
+    }
+}
+
+void FrmMain::CmdMess_KeyUp(int16_t KeyCode, int16_t Shift) {
+    if (state_.LyricTimedOut != False)
+        return;
+    state_.LyricReplyReceived = True;
+    if (KeyCode != kCompletionKey) {
+        state_.HasLyric = False;
+        LblVersion->setText(QStringLiteral("GetLyric return bad."));
+        CmdTrans->setEnabled(false);
+        return;
+    }
+    if (Shift == 0) {
+        state_.HasLyric = True;
+        LblVersion->setText(QStringLiteral("GetLyric complete"));
+        LoadLyricData();
+        CmdTrans->setEnabled(true);
+        return;
+    }
+    state_.HasLyric = False;
+    LblVersion->setText(QStringLiteral("GetLyric error."));
+    // An extractor that failed without a word leaves "GetLyric error." standing.
+    if (auto message = extractorMessage(state_.OpenFiles); message && !message->empty())
+        LblVersion->setText(lyricBytesToText(*message));
+    LoadLyricData();
+}
+
+void FrmMain::TimerTextpull_Timer() {
+    TimerTextpull->setEnabled(false);
+    if (state_.LyricReplyReceived != False) {
+        state_.LyricTimedOut = False;
+        return;
+    }
+    state_.LyricTimedOut = True;
+    LblVersion->setText(QStringLiteral("GetLyric TimeOut."));
+}
+
+int16_t FrmMain::ResetMidiOut() {
+    if (auto failure = sendMidiReset(midiOut_)) {
+        LblVersion->setText(*failure);
+        return False;
+    }
+    return True;
+}
+
+} // namespace player

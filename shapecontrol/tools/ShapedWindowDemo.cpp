@@ -14,7 +14,10 @@ namespace {
 
 class StripedPanel : public QWidget {
 public:
-    StripedPanel() : QWidget(nullptr, Qt::FramelessWindowHint) { setFixedSize(604, 196); }
+    StripedPanel() : QWidget(nullptr, Qt::FramelessWindowHint) {
+        setWindowTitle(QStringLiteral("shaped-window-demo"));
+        setFixedSize(604, 196);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {

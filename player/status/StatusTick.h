@@ -1,0 +1,53 @@
+#pragma once
+// The player's main loop, run at every status tick of the device while a song plays: it
+// catches a device error, ends the song and applies the auto-play mode, or moves the
+// position displays and the lyric on.
+#include "device/SequencerDevice.h"
+#include "lyric/LyricAdvance.h"
+#include "lyric/LyricCanvas.h"
+#include "playback/Playback.h"
+#include "songlist/SongList.h"
+#include "state/AutoPlayLamps.h"
+#include "state/PlayerState.h"
+#include "widgets/FormTimer.h"
+
+#include <QLabel>
+#include <QProgressBar>
+#include <QScrollBar>
+#include <array>
+
+namespace player {
+
+class StatusTick {
+public:
+    struct Parts {
+        QScrollBar& HScroll1;
+        QProgressBar& ProgressBar1;
+        QLabel& LblVersion;
+        FormTimer& Timer2;
+        QWidget& FrmMain;
+        LyricCanvas& Image1; // the lyric screen's background
+        std::array<QLabel*, 3> LblTit;
+    };
+
+    StatusTick(PlayerState& state, SequencerDevice& device, Parts parts, AutoPlayLamps& lamps,
+               Playback& playback, SongList& songList, LyricAdvance& lyric);
+
+    void StatusTick_Tick();
+
+private:
+    void deviceError();
+    void endOfSong();
+    void showTitles();
+    void armRestart();
+
+    PlayerState& state_;
+    SequencerDevice& device_;
+    Parts parts_;
+    AutoPlayLamps& lamps_;
+    Playback& playback_;
+    SongList& songList_;
+    LyricAdvance& lyric_;
+};
+
+} // namespace player

@@ -23,5 +23,6 @@ function(melodeck_add_gtest target)
   endif()
   gtest_discover_tests(${target}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;MELODECK_APP_DIR=${MELODECK_APP_DIR}")
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+               ENVIRONMENT_MODIFICATION "MELODECK_APP_DIR=set:${MELODECK_APP_DIR}")
 endfunction()

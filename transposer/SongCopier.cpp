@@ -13,12 +13,18 @@ constexpr unsigned char headerTag[] = {'M', 'T', 'h', 'd'};
 constexpr unsigned char trackTag[] = {'M', 'T', 'r', 'k'};
 constexpr unsigned percussionChannel = 9;
 constexpr unsigned char sysexEnd = 0xF7;
+// The most one event reads byte by byte: a four-byte delta time, 0xFF, the type and a
+// four-byte length. Each event starts with that much of the window left.
+constexpr ptrdiff_t eventRoom = 16;
+static_assert(2 * eventRoom <= SongCopier::minBlockSize);
 
 } // namespace
 
-SongCopier::SongCopier(std::span<const unsigned char> song, int steps, ByteSink& sink)
+SongCopier::SongCopier(std::span<const unsigned char> song, int steps, ByteSink& sink,
+                       size_t blockSize)
     : data_(song.data()), size_(song.size()), steps_(steps), sink_(sink),
-      block_(std::make_unique<char8_t[]>(blockSize)) {}
+      blockSize_(std::max(blockSize, minBlockSize)),
+      block_(std::make_unique<char8_t[]>(blockSize_)) {}
 
 std::string SongCopier::run() {
     if (copyHeader()) {
@@ -87,65 +93,91 @@ SongCopier::Track SongCopier::copyTrack() {
 }
 
 bool SongCopier::copyEvents(uint64_t end) {
-    // The hot state lives in locals so that it can stay in registers; it goes back to the
-    // members before anything that uses them (block copies, flushes, failures) and is
-    // picked up again after.
+    // The copy of the events is the song's own bytes with some keys changed. So a window of
+    // the song goes into the block as it is, the events are read from the song, and only a
+    // changed key is written, at its place in the block. Single reads at the end of the song
+    // give 255s, which follow the window. The hot state lives in locals so that it can stay
+    // in registers.
     const unsigned char* in = data_ + pos_;
     const unsigned char* const songEnd = data_ + size_;
-    char8_t* out = block_.get() + used_;
+    const unsigned char* windowStart = in;
+    const unsigned char* windowEnd = in;
+    char8_t* const block = block_.get();
+    unsigned pastEnd = 0; // 255s read at the end of the song, not yet in the block
     int32_t balance = balance_;
     unsigned runningType = runningType_;
     unsigned runningChannel = runningChannel_;
-    auto store = [&] {
+
+    auto openWindow = [&] {
+        flush();
+        windowStart = in;
+        windowEnd = in + std::min<size_t>(blockSize_, static_cast<size_t>(songEnd - in));
+        std::memcpy(block, in, static_cast<size_t>(windowEnd - in));
+    };
+    // Hands the window up to upTo, and any 255s, to the block; the state goes back to the
+    // members.
+    auto closeWindow = [&](const unsigned char* upTo) {
+        used_ = static_cast<size_t>(upTo - windowStart);
+        for (; pastEnd > 0; --pastEnd)
+            put(255);
         pos_ = static_cast<size_t>(in - data_);
-        used_ = static_cast<size_t>(out - block_.get());
         balance_ = balance;
         runningType_ = runningType;
         runningChannel_ = runningChannel;
     };
-    auto load = [&] {
-        in = data_ + pos_;
-        out = block_.get() + used_;
+    auto failWith = [&](const unsigned char* upTo, std::string message) {
+        closeWindow(upTo);
+        return fail(std::move(message));
     };
-    auto read = [&]() -> unsigned char { return in < songEnd ? *in++ : 255; };
-    auto put = [&](unsigned char byte) { *out++ = static_cast<char8_t>(byte); };
-    auto copy = [&] {
-        const unsigned char byte = read();
-        put(byte);
-        return byte;
+    auto read = [&]() -> unsigned char {
+        if (in < songEnd)
+            return *in++;
+        ++pastEnd;
+        return 255;
     };
-    auto copyVarLen = [&](uint32_t& value) {
+    auto readVarLen = [&](uint32_t& value) {
         value = 0;
         for (int i = 0; i < 4; ++i) {
-            const unsigned char byte = copy();
+            const unsigned char byte = read();
             value = (value << 7) | (byte & 0x7Fu);
             if (byte < 0x80)
                 return true;
         }
         return false;
     };
+    // key is the byte just read; a 255 read past the end is never a key to shift.
     auto copyNote = [&](bool noteOn, unsigned channel, unsigned char key) {
-        put(channel == percussionChannel ? key : shiftKey(key, steps_));
-        const unsigned char velocity = copy();
+        if (channel != percussionChannel) {
+            const unsigned char shifted = shiftKey(key, steps_);
+            if (shifted != key)
+                block[in - 1 - windowStart] = static_cast<char8_t>(shifted);
+        }
+        const unsigned char velocity = read();
         balance += (noteOn && velocity != 0) ? 1 : -1;
     };
-    auto failWith = [&](std::string message) {
-        store();
-        return fail(std::move(message));
+    // Data that may run past the window: what lies beyond goes straight to the sink.
+    auto skipData = [&](uint64_t count) {
+        const unsigned char* const target =
+            in + std::min<uint64_t>(count, static_cast<uint64_t>(songEnd - in));
+        if (target <= windowEnd) {
+            in = target;
+            return;
+        }
+        used_ = static_cast<size_t>(windowEnd - windowStart);
+        flush();
+        sink_.write(windowEnd, static_cast<size_t>(target - windowEnd));
+        in = target;
+        openWindow();
     };
 
-    // The most one event writes byte by byte: a four-byte delta time, 0xFF, the type and a
-    // four-byte length. Longer data goes through copyAvailable.
-    constexpr ptrdiff_t eventRoom = 16;
+    openWindow();
     while (static_cast<uint64_t>(in - data_) < end) {
-        if (block_.get() + blockSize - out < eventRoom) {
-            store();
-            flush();
-            load();
+        if (windowEnd - in < eventRoom && windowEnd != songEnd) {
+            closeWindow(in);
+            openWindow();
         }
-        uint32_t value = 0;
-        if (!copyVarLen(value))
-            return failWith(messages::varLenTooLong());
+        if (uint32_t delta = 0; !readVarLen(delta))
+            return failWith(in, messages::varLenTooLong());
         const unsigned char first = read();
         if (first < 0x80) {
             // Running status: first is the first data byte under the last channel status.
@@ -157,19 +189,16 @@ bool SongCopier::copyEvents(uint64_t end) {
             case 0xA0:
             case 0xB0:
             case 0xE0:
-                put(first);
-                copy();
+                read();
                 break;
             case 0xC0:
             case 0xD0:
-                put(first);
                 break;
-            default:
-                return failWith(messages::noRunningStatus(runningType));
+            default: // the copy stops before this byte
+                return failWith(in - 1, messages::noRunningStatus(runningType));
             }
             continue;
         }
-        put(first);
         const unsigned type = first & 0xF0u;
         if (type != 0xF0) {
             runningType = type;
@@ -183,54 +212,47 @@ bool SongCopier::copyEvents(uint64_t end) {
         case 0xA0:
         case 0xB0:
         case 0xE0:
-            copy();
-            copy();
+            read();
+            read();
             break;
         case 0xC0:
         case 0xD0:
-            copy();
+            read();
             break;
         default: // system messages leave the running status as it is
             switch (first) {
-            case 0xF0:
-                store();
-                if (!copySysex())
-                    return false;
-                load();
+            case 0xF0: {
+                // The length after 0xF0 is not trusted; the message ends at the next 0xF7.
+                const void* found = std::memchr(in, sysexEnd, static_cast<size_t>(songEnd - in));
+                if (!found) {
+                    skipData(static_cast<uint64_t>(songEnd - in));
+                    return failWith(in, messages::sysexNotClosed());
+                }
+                skipData(static_cast<uint64_t>(static_cast<const unsigned char*>(found) - in) + 1);
                 break;
+            }
             case 0xF1:
             case 0xF3:
-                copy();
+                read();
                 break;
             case 0xF2:
-                copy();
-                copy();
+                read();
+                read();
                 break;
-            case 0xFF:
-                copy(); // type
-                if (!copyVarLen(value))
-                    return failWith(messages::varLenTooLong());
-                store();
-                copyAvailable(value);
-                load();
+            case 0xFF: {
+                read(); // type
+                uint32_t length = 0;
+                if (!readVarLen(length))
+                    return failWith(in, messages::varLenTooLong());
+                skipData(length);
                 break;
+            }
             default: // 0xF4 to 0xFE, a lone 0xF7 among them: the status byte is the event
                 break;
             }
         }
     }
-    store();
-    return true;
-}
-
-bool SongCopier::copySysex() {
-    // The length after 0xF0 is not trusted; the message ends at the next 0xF7.
-    const void* found = std::memchr(data_ + pos_, sysexEnd, size_ - pos_);
-    if (!found) {
-        copyAvailable(size_ - pos_);
-        return fail(messages::sysexNotClosed());
-    }
-    copyAvailable(static_cast<const unsigned char*>(found) - (data_ + pos_) + 1);
+    closeWindow(in);
     return true;
 }
 
@@ -248,9 +270,9 @@ void SongCopier::copyAvailable(uint64_t count) {
 }
 
 void SongCopier::putBytes(const unsigned char* bytes, size_t count) {
-    if (count > blockSize - used_) {
+    if (count > blockSize_ - used_) {
         flush();
-        if (count >= blockSize) {
+        if (count >= blockSize_) {
             sink_.write(bytes, count);
             return;
         }

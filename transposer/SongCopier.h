@@ -16,8 +16,13 @@ namespace notebend {
 // The caller keeps steps within -6..6.
 class SongCopier {
 public:
-    // The copy goes to sink, which must outlive the copier.
-    SongCopier(std::span<const unsigned char> song, int steps, ByteSink& sink);
+    static constexpr size_t defaultBlockSize = 64 * 1024;
+    static constexpr size_t minBlockSize = 64;
+
+    // The copy goes to sink, which must outlive the copier, in blocks of blockSize bytes
+    // (at least minBlockSize) or single writes of longer data. The bytes do not depend on it.
+    SongCopier(std::span<const unsigned char> song, int steps, ByteSink& sink,
+               size_t blockSize = defaultBlockSize);
 
     // Copies the whole song, or as far as it can. Returns the message for "Error2.msg" on
     // failure, an empty text when the song was copied whole. The sink has every byte by then.
@@ -29,14 +34,13 @@ private:
     bool copyHeader();
     Track copyTrack();
     bool copyEvents(uint64_t end); // while the input is before end
-    bool copySysex();
     uint32_t copyBigEndian(int byteCount);
     void copyAvailable(uint64_t count);
     bool fail(std::string message);
 
     unsigned char read() { return pos_ < size_ ? data_[pos_++] : 255; }
     void put(unsigned char byte) {
-        if (used_ == blockSize)
+        if (used_ == blockSize_)
             flush();
         block_[used_++] = static_cast<char8_t>(byte);
     }
@@ -53,9 +57,9 @@ private:
     size_t pos_ = 0; // never beyond size_
     int steps_;
     ByteSink& sink_;
-    static constexpr size_t blockSize = 64 * 1024;
+    const size_t blockSize_;
     // Output not yet handed to the sink. char8_t, unlike unsigned char, may not alias the
-    // copier's own fields, so a byte stored here does not force them to be reloaded.
+    // copier's own fields, so a key stored here does not force them to be reloaded.
     std::unique_ptr<char8_t[]> block_;
     size_t used_ = 0;
     std::string error_;

@@ -30,9 +30,11 @@ class ChunkLayout : public testing::TestWithParam<ChunkCase> {};
 
 TEST_P(ChunkLayout, IsCopiedAsItsLengthsSay) {
     const ChunkCase& c = GetParam();
-    const CopyResult result = copySong(c.song, 0);
-    ASSERT_TRUE(result.ok()) << result.error;
-    EXPECT_EQ(result.output, c.expected);
+    for (size_t blockSize : blockSizes) {
+        const CopyResult result = copySong(c.song, 0, blockSize);
+        ASSERT_TRUE(result.ok()) << result.error;
+        EXPECT_EQ(result.output, c.expected) << "blocks of " << blockSize;
+    }
 }
 
 const Bytes twoTracks = MidiBuilder().track(melody(60)).track(melody(64)).build();
@@ -46,6 +48,19 @@ const Bytes headerPastTheEnd = MidiBuilder().headerLength(0x7FFFFFFF).track(melo
 // with nothing made up for the rest.
 const Bytes metaPastTheEnd =
     MidiBuilder().track(TrackBuilder().raw(0, {0xFF, 0x01, 0x64, 'a', 'b', 'c'})).build();
+Bytes longSysexData() {
+    Bytes data(70000, 0x7E);
+    data.push_back(0xF7);
+    return data;
+}
+const Bytes longData = MidiBuilder()
+                           .track(TrackBuilder()
+                                      .noteOn(0, 0, 60, 100)
+                                      .lyric(0, std::string(100000, '\x90'))
+                                      .noteOff(0, 0, 60)
+                                      .sysex(0, longSysexData())
+                                      .endOfTrack())
+                           .build();
 const Bytes oddHeaderFields = MidiBuilder(0, 0xE728).trackCount(7).track(melody(60)).build();
 // A length with its top bit set states an end past any song: its events are not copied and
 // the song ends there.
@@ -66,6 +81,7 @@ const ChunkCase chunkCases[] = {
     {"HeaderLengthPastTheEndOfTheSong", headerPastTheEnd, headerPastTheEnd},
     {"MetaDataPastTheEndOfTheSong", metaPastTheEnd, metaPastTheEnd},
     {"TrackCountAndDivisionAreCopiedAsTheyAre", oddHeaderFields, oddHeaderFields},
+    {"DataLongerThanABlock", longData, longData},
     {"LengthWithTopBitSet", topBitLength, Bytes(topBitLength.begin(), topBitLength.begin() + 22)},
 };
 // clang-format on

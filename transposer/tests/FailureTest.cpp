@@ -40,9 +40,11 @@ class CopyFailure : public testing::TestWithParam<FailureCase> {};
 
 TEST_P(CopyFailure, StopsWithItsMessage) {
     const FailureCase& c = GetParam();
-    const CopyResult result = copySong(c.song, 0);
-    EXPECT_EQ(result.error, c.message);
-    EXPECT_EQ(result.output, c.output);
+    for (size_t blockSize : blockSizes) {
+        const CopyResult result = copySong(c.song, 0, blockSize);
+        EXPECT_EQ(result.error, c.message) << "blocks of " << blockSize;
+        EXPECT_EQ(result.output, c.output) << "blocks of " << blockSize;
+    }
 }
 
 const Bytes unbalanced = oneTrackSong({0x00, 0x90, 60, 100});

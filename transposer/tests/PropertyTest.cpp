@@ -16,7 +16,9 @@ struct GeneratedSong {
 
 class SongGenerator {
 public:
-    explicit SongGenerator(unsigned seed) : random_(seed) {}
+    // maxEvents per track; longest data of a meta event.
+    SongGenerator(unsigned seed, int maxEvents, int maxText)
+        : random_(seed), maxEvents_(maxEvents), maxText_(maxText) {}
 
     GeneratedSong song() {
         const int trackCount = pick(1, 4);
@@ -52,7 +54,7 @@ private:
             track.raw(0, event);
             lastStatus = status;
         };
-        const int events = pick(0, 60);
+        const int events = pick(0, maxEvents_);
         for (int i = 0; i < events; ++i) {
             const int channel = pick(0, 15);
             switch (pick(0, 9)) {
@@ -89,7 +91,7 @@ private:
                 break;
             case 6:
                 track.raw(static_cast<uint32_t>(pick(0, 20000)), {0xFF, 0x05, 0x02, data(), 0x90})
-                    .raw(0, {0xFF, 0x01, 0x00});
+                    .text(0, std::string(static_cast<size_t>(pick(0, maxText_)), '\x90'));
                 break;
             case 7:
                 track.raw(0, {0xF0, 0x03, 0x90, data(), 0x80, 0xF7});
@@ -108,13 +110,19 @@ private:
     }
 
     std::mt19937 random_;
+    int maxEvents_;
+    int maxText_;
 };
 
+// Many small songs, and two larger than a block.
 std::vector<GeneratedSong> generatedSongs() {
-    SongGenerator generator(20260101);
     std::vector<GeneratedSong> songs;
+    SongGenerator small(20260101, 60, 8);
     for (int i = 0; i < 60; ++i)
-        songs.push_back(generator.song());
+        songs.push_back(small.song());
+    SongGenerator large(20260102, 20000, 300);
+    for (int i = 0; i < 2; ++i)
+        songs.push_back(large.song());
     return songs;
 }
 
@@ -122,9 +130,11 @@ const std::vector<GeneratedSong> songs = generatedSongs();
 
 TEST(Properties, ShiftZeroGivesAByteIdenticalCopy) {
     for (const GeneratedSong& song : songs) {
-        const CopyResult result = copySong(song.bytes, 0);
-        ASSERT_TRUE(result.ok()) << result.error;
-        ASSERT_EQ(result.output, song.bytes);
+        for (size_t blockSize : blockSizes) {
+            const CopyResult result = copySong(song.bytes, 0, blockSize);
+            ASSERT_TRUE(result.ok()) << result.error;
+            ASSERT_EQ(result.output, song.bytes) << "blocks of " << blockSize;
+        }
     }
 }
 
@@ -143,7 +153,7 @@ TEST(Properties, ShiftingBackRestoresTheSong) {
 TEST(Properties, OnlyTheKeysOfNotesOutsideChannel9Change) {
     for (const GeneratedSong& song : songs) {
         for (int k : {-6, -1, 1, 6}) {
-            const CopyResult result = copySong(song.bytes, k);
+            const CopyResult result = copySong(song.bytes, k, SongCopier::minBlockSize);
             ASSERT_TRUE(result.ok()) << result.error;
             ASSERT_EQ(result.output.size(), song.bytes.size());
             for (size_t i = 0; i < song.bytes.size(); ++i) {

@@ -25,9 +25,13 @@ struct CopyResult {
     bool ok() const { return error.empty(); }
 };
 
-inline CopyResult copySong(const Bytes& song, int steps) {
+// Both block sizes, for tests that hold for any.
+constexpr size_t blockSizes[] = {SongCopier::defaultBlockSize, SongCopier::minBlockSize};
+
+inline CopyResult copySong(const Bytes& song, int steps,
+                           size_t blockSize = SongCopier::defaultBlockSize) {
     MemorySink sink;
-    std::string error = SongCopier(song, steps, sink).run();
+    std::string error = SongCopier(song, steps, sink, blockSize).run();
     return {sink.bytes(), std::move(error)};
 }
 

@@ -86,6 +86,26 @@ QPainterPath list(QPointF c) {
     return path;
 }
 
+// The sharp and the flat of the transpose keys, heavier than the font's glyphs.
+QPainterPath sharp(QPointF c) {
+    QPainterPath path;
+    path.addRect(QRectF(c.x() - 2.5, c.y() - 6, 1.6, 12.5));
+    path.addRect(QRectF(c.x() + 1, c.y() - 6.5, 1.6, 12.5));
+    for (const qreal y : {-2.0, 2.5})
+        path = path.united(polygon({c + QPointF(-5, y + 0.6), c + QPointF(5, y - 2.0),
+                                    c + QPointF(5, y + 0.2), c + QPointF(-5, y + 2.8)}));
+    return path;
+}
+
+QPainterPath flat(QPointF c) {
+    QPainterPath stem;
+    stem.addRect(QRectF(c.x() - 3.5, c.y() - 7, 1.8, 13));
+    QPainterPath bowl;
+    bowl.moveTo(c + QPointF(-2.6, 0.5));
+    bowl.cubicTo(c + QPointF(1, -3), c + QPointF(6, -1), c + QPointF(-2.6, 5.5));
+    return stem.united(stroked(bowl, 2.0));
+}
+
 QPainterPath info(QPointF c, const SkinFonts& fonts) {
     QPainterPath ring;
     ring.addEllipse(c + QPointF(0.5, 0.5), 6.2, 6.2);
@@ -126,9 +146,9 @@ QPainterPath faceContent(SkinFace face, const QRectF& key, const SkinFonts& font
     case SkinFace::PicNext:
         return skip(c, +1);
     case SkinFace::PicOpen: {
-        QPainterPath path = eject(QPointF(std::round(key.left() + 9), c.y()));
+        QPainterPath path = eject(QPointF(std::round(key.left() + 8), c.y()));
         path.addPath(textOutline(QStringLiteral("OPEN"), fonts.sansFont(8, true),
-                                 key.adjusted(15, 0, -3, 0)));
+                                 key.adjusted(15, 0, -2, 0)));
         return path;
     }
     case SkinFace::PicList:
@@ -136,35 +156,20 @@ QPainterPath faceContent(SkinFace face, const QRectF& key, const SkinFonts& font
     case SkinFace::PicAbou:
         return info(c, fonts);
     case SkinFace::PicTrUp:
-        return textOutline(QStringLiteral("\u266F"), fonts.sansFont(13, true), key);
+        return sharp(c);
     case SkinFace::PicTrDn:
-        return textOutline(QStringLiteral("\u266D"), fonts.sansFont(13, true), key);
+        return flat(c);
     }
     return {};
 }
 
 QPainterPath fontFaceContent(int index, const QRectF& key, const SkinFonts& fonts) {
-    // Short captions of the ten lyric fonts, in the same order as the font list; the
-    // serif and display fonts get a serif caption.
-    struct Caption {
-        const char* text;
-        bool serif;
-    };
-    static constexpr std::array<Caption, kSkinFontFaceCount> captions = {{
-        {"Arial N", false},
-        {"Time", true},
-        {"Exotic", true},
-        {"Helvet", false},
-        {"Compact", false},
-        {"Swiss C", false},
-        {"Swiss B", false},
-        {"Revue", true},
-        {"Swiss", false},
-        {"Century", true},
-    }};
-    const Caption& caption = captions.at(static_cast<std::size_t>(index));
-    const QFont font = caption.serif ? fonts.serifFont(8, true) : fonts.sansFont(8, true);
-    return textOutline(QString::fromLatin1(caption.text), font, key.adjusted(2, 0, -2, 0));
+    // Short captions of the ten lyric fonts, in the order of the font list.
+    static constexpr std::array<const char*, kSkinFontFaceCount> captions = {
+        "Arial N", "Time",    "Exotic", "Helvet", "Compact",
+        "Swiss C", "Swiss B", "Revue",  "Swiss",  "Century"};
+    return textOutline(QString::fromLatin1(captions.at(static_cast<std::size_t>(index))),
+                       fonts.sansFont(8, true), key.adjusted(2, 0, -2, 0));
 }
 
 } // namespace skin

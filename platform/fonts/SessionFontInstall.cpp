@@ -92,7 +92,9 @@ void rescanSessionFonts() {
     if (!dir)
         return;
     // A failed rescan costs nothing but time: fontconfig rescans a stale folder itself.
-    FcDirCacheRescan(reinterpret_cast<const FcChar8*>(dir->c_str()), FcConfigGetCurrent());
+    if (FcCache* cache =
+            FcDirCacheRescan(reinterpret_cast<const FcChar8*>(dir->c_str()), FcConfigGetCurrent()))
+        FcDirCacheUnload(cache);
 }
 
 } // namespace platform

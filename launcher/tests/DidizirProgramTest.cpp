@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <thread>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -28,22 +29,24 @@ protected:
         // so the test sees that the launcher ended without waiting for it.
         std::ofstream(folder / "melodeck") << "#!/bin/sh\n"
                                               "cd \"$(dirname \"$0\")\"\n"
-                                              "echo $$ > player.pid\n"
+                                              "echo $$ >> player.pid\n"
                                               "echo \"started with [$*]\" > player.out\n"
                                               "exec sleep 30\n";
         fs::permissions(folder / "melodeck", fs::perms::owner_all);
     }
 
     void TearDown() override {
-        if (pid_t player = playerPid(); player > 0)
+        for (pid_t player : playerPids())
             kill(player, SIGTERM);
     }
 
-    pid_t playerPid() const {
+    // Every player started so far, the latest last.
+    std::vector<pid_t> playerPids() const {
         std::ifstream in(folder / "player.pid");
-        pid_t pid = 0;
-        in >> pid;
-        return pid;
+        std::vector<pid_t> pids;
+        for (pid_t pid = 0; in >> pid;)
+            pids.push_back(pid);
+        return pids;
     }
 
     // The player runs on after the launcher: wait for what it leaves, a few seconds at most.
@@ -64,11 +67,24 @@ TEST_F(DidizirProgram, InstallsItsFontsForTheSessionAndStartsThePlayerFromItsFol
 
     ASSERT_TRUE(playerStarted(100));
     EXPECT_EQ(testkit::readText(folder / "player.out"), "started with []\n");
-    EXPECT_EQ(kill(playerPid(), 0), 0) << "the player runs on after the launcher ended";
+    EXPECT_EQ(kill(playerPids().back(), 0), 0) << "the player runs on after the launcher ended";
     fs::path fontDir = runtime.path() / "melodeck" / "fonts";
     for (const char* file : FontTable)
         EXPECT_EQ(fs::read_symlink(fontDir / file), folder / file);
     EXPECT_TRUE(fs::exists(fontDir / "fonts.conf"));
+}
+
+// The player must not inherit the launcher's instance lock, or no launcher would run
+// again until the player ends.
+TEST_F(DidizirProgram, ALauncherStartedWhileThePlayerRunsStartsItAgain) {
+    ASSERT_EQ(runLauncher(), 0);
+    ASSERT_TRUE(playerStarted(100));
+    fs::remove(folder / "player.out");
+
+    EXPECT_EQ(runLauncher(), 0);
+
+    EXPECT_TRUE(playerStarted(100));
+    EXPECT_EQ(playerPids().size(), 2u);
 }
 
 TEST_F(DidizirProgram, ASecondCopyEndsSilently) {

@@ -6,11 +6,8 @@ from dataclasses import dataclass
 from score import DIVISION, bar_ticks
 
 ROOTS = {"C": 0, "D": 2, "E": 4, "F": 5, "G": 7, "A": 9, "B": 11}
-QUALITIES = {  # intervals above the root
-    "": (0, 4, 7), "m": (0, 3, 7), "7": (0, 4, 7, 10), "m7": (0, 3, 7, 10),
-    "maj7": (0, 4, 7, 11), "sus4": (0, 5, 7), "dim": (0, 3, 6),
-}
-CHORD = re.compile(r"^([A-G])([#b]?)(m7|maj7|sus4|dim|m|7|)$")
+QUALITIES = {"": (0, 4, 7), "m": (0, 3, 7), "7": (0, 4, 7, 10)}  # intervals above the root
+CHORD = re.compile(r"^([A-G])([#b]?)(m|7|)$")
 
 # General MIDI drum keys on channel 10.
 KICK, SIDE_STICK, SNARE, CLOSED_HAT, CRASH, RIDE, LOW_TOM, HIGH_TOM = 36, 37, 38, 42, 49, 51, 45, 50
@@ -75,7 +72,7 @@ def comping(track, channel, chart, start, meter, style):
         keys = voicing(symbol)
         if style == "pad":
             for key in keys:
-                track.note(start + tick, length - 10, channel, key, 62)
+                track.note(start + tick, length - 10, channel, key, 46)
         elif style == "strum":
             for at in range(0, length, pulse):
                 downbeat = (tick + at) % bar_ticks(meter) == 0

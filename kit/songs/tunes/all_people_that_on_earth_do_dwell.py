@@ -12,7 +12,7 @@ SONG = Song(
     sharps=1,
     melody="g4:2 g4:4 f#4 | e4 d4 g4 a4 | b4:1 | b4:2 b4:4 b4 | a4 g4 c5 b4 | a4:1 |"
     " g4:2 a4:4 b4 | a4 g4 e4 f#4 | g4:1 | d5:2 b4:4 g4 | a4 c5 b4 a4 | g4:1 |",
-    chart="G D | C G | Em | G | Am C | D | G | Am D | G | G | Am D7 | G |",
+    chart="G | C G | Em | G | Am C | D | G | D Em | G | G | D7 G | G |",
     verses=(
         "\\All peo-ple that on earth do dwell, /Sing to the Lord with cheer-ful voice;"
         " \\Him serve with fear, his praise forth tell, /Come ye be-fore him and re-joice.",
@@ -21,7 +21,7 @@ SONG = Song(
         "\\O en-ter then his gates with praise, /Ap-proach with joy his courts un-to;"
         " \\Praise, laud, and bless his name al-ways, /For it is seem-ly so to do.",
     ),
-    band=Band(melody=19, chords=48, bass=32, comping="pad", groove="brush"),
+    band=Band(melody=19, chords=52, bass=32, comping="pad", groove="brush"),
     intro="G | D |",
     interlude="C | D7 |",
     ending="C | G |",

@@ -15,7 +15,7 @@ SONG = Song(
     melody=f"{A} f#5:4. e5:8 e5:2 | {A} e5:4. d5:8 d5:2 |"
     " e5:4 e5 f#5 d5 | e5 f#5:8 g5 f#5:4 d5 | e5 f#5:8 g5 f#5:4 e5 | d5 e5 a4:2 |"
     f" {A} e5:4. d5:8 d5:2 |",
-    chart="D | D A | D | D A | D | D A | D | A D | A D | A D | A D | D A | D | D A | D | A D |",
+    chart="D | A7 | D | D A | D | A7 | D | A D | A D | A D | A D | D A | D | A7 | D | A D |",
     repeats=2,
     band=Band(melody=68, chords=0, bass=33, comping="strum", groove="pop"),
     intro="D | A |",

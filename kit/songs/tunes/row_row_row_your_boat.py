@@ -14,7 +14,7 @@ SONG = Song(
     sharps=2,
     melody="d4:4. d4 | d4:4 e4:8 f#4:4. | f#4:4 e4:8 f#4:4 g4:8 | a4:2. |"
     " d5:8 d5 d5 a4 a4 a4 | f#4 f#4 f#4 d4 d4 d4 | a4:4 g4:8 f#4:4 e4:8 | d4:2. |",
-    chart="D | D | D | D | D | D | D A7 | D |",
+    chart="D | D | D | D | D | D | A7 D | D |",
     verses=(VERSE,) * 4,
     band=Band(melody=74, chords=25, bass=32, comping="arpeggio", groove="soft", round=71),
     intro="D | A7 |",

@@ -34,11 +34,9 @@ inline constexpr QSize kLampSize{18, 9};
 inline constexpr QRect kStatusLabel{220, 48, 258, 21};
 inline constexpr QRect kTitleLabel{220, 68, 258, 21};
 inline constexpr QRect kProgressBar{220, 92, 258, 9};
-// Transparent hot spots of the picture functions and the fixed-caption label.
+// Transparent hot spots of the picture functions: the panel prints what they do.
 inline constexpr QRect kPicturesSpot{396, 128, 33, 13};
 inline constexpr QRect kMovieSpot{440, 128, 29, 13};
-inline constexpr QRect kPictureListSpot{96, 176, 457, 17};
-inline constexpr QRect kVersionLabel{532, 152, 57, 27};
 
 inline constexpr QSize kAboutPictureSize{268, 268};
 inline constexpr QSize kAboutLogoSize{162, 35};

@@ -1,6 +1,7 @@
 #pragma once
-// The interface of libnotebend.so. The player loads the library by name and binds
-// Transpose (ordinal 2 of old) and Tunerun (ordinal 1) by these C names.
+// The interface of libnotebend.so. The player loads the library by name and binds these
+// two functions by their C names (ELF has no ordinals: Tunerun stands for 1, Transpose
+// for 2).
 #include "notebend_export.h"
 
 #ifdef __cplusplus

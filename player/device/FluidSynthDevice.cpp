@@ -62,6 +62,9 @@ FluidSynthDevice::FluidSynthDevice(Options options) {
         // The file player follows the rendered samples, so time is whatever the output pulls.
         fluid_settings_setstr(settings_.get(), "player.timing-source", "sample");
         fluid_settings_setint(settings_.get(), "synth.lock-memory", 0);
+        // Only the samples of the instruments a song uses are held: a full General MIDI
+        // SoundFont is some 150 MB, a song needs a few of its instruments.
+        fluid_settings_setint(settings_.get(), "synth.dynamic-sample-loading", 1);
         synth_.reset(new_fluid_synth(settings_.get()));
     }
     if (!synth_) {
@@ -109,7 +112,8 @@ void FluidSynthDevice::startSoundOutput(const Options& options) {
     if (options.manualClock)
         return;
     if (!wav_) {
-        driver_.reset(new_fluid_audio_driver(settings_.get(), synth_.get()));
+        driver_.reset(
+            new_fluid_audio_driver2(settings_.get(), &FluidSynthDevice::renderForDriver, this));
         if (driver_)
             return;
         if (notice_.empty())
@@ -123,7 +127,10 @@ void FluidSynthDevice::renderFrames(int frames) {
     std::vector<int16_t> buffer(static_cast<size_t>(kRenderBlock) * 2);
     while (frames > 0) {
         const int n = std::min(frames, kRenderBlock);
-        fluid_synth_write_s16(synth_.get(), n, buffer.data(), 0, 2, buffer.data(), 1, 2);
+        {
+            const std::lock_guard hold(renderLock_);
+            fluid_synth_write_s16(synth_.get(), n, buffer.data(), 0, 2, buffer.data(), 1, 2);
+        }
         if (wav_)
             wav_->write(buffer.data(), n);
         frames -= n;
@@ -138,12 +145,21 @@ void FluidSynthDevice::renderInRealTime() {
         const auto elapsed =
             std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - start).count();
         const int64_t due = elapsed * sampleRate_ / 1000000;
+        // After a stall of more than a second the song skips ahead rather than racing.
+        done = std::max(done, due - sampleRate_);
         if (due > done) {
-            renderFrames(static_cast<int>(std::min<int64_t>(due - done, sampleRate_)));
-            done = std::max(done + std::min<int64_t>(due - done, sampleRate_), due - sampleRate_);
+            renderFrames(static_cast<int>(due - done));
+            done = due;
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+}
+
+int FluidSynthDevice::renderForDriver(void* device, int frames, int effectCount, float* effects[],
+                                      int outCount, float* out[]) {
+    auto* self = static_cast<FluidSynthDevice*>(device);
+    const std::lock_guard hold(self->renderLock_);
+    return fluid_synth_process(self->synth_.get(), frames, effectCount, effects, outCount, out);
 }
 
 void FluidSynthDevice::render(int milliseconds) {
@@ -176,7 +192,10 @@ std::optional<std::string> FluidSynthDevice::open(const std::string& file) {
 }
 
 void FluidSynthDevice::close() {
-    player_.reset();
+    {
+        const std::lock_guard hold(renderLock_);
+        player_.reset();
+    }
     timing_.reset();
     song_.clear();
     transport_ = Transport::Stopped;
@@ -186,6 +205,7 @@ void FluidSynthDevice::close() {
 }
 
 bool FluidSynthDevice::startPlayerAt(int64_t tick) {
+    const std::lock_guard hold(renderLock_);
     player_.reset(new_fluid_player(synth_.get()));
     if (!player_ || fluid_player_add_mem(player_.get(), song_.data(), song_.size()) != FLUID_OK ||
         fluid_player_seek(player_.get(), static_cast<int>(tick)) != FLUID_OK ||

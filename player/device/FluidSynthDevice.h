@@ -68,6 +68,8 @@ private:
 
     void startSoundOutput(const Options& options);
     void renderFrames(int frames);
+    static int renderForDriver(void* device, int frames, int effectCount, float* effects[],
+                               int outCount, float* out[]);
     void renderInRealTime();
     bool startPlayerAt(int64_t tick);
     bool reachedEnd() const;
@@ -80,6 +82,9 @@ private:
     std::string notice_;
     int sampleRate_ = 44100;
 
+    // Held while samples are rendered and while the file player is made or destroyed:
+    // the player's clock runs inside the rendering, on whichever thread pulls the sound.
+    std::mutex renderLock_;
     std::unique_ptr<WavWriter> wav_;
     std::thread renderThread_;
     std::atomic<bool> stopRendering_{false};

@@ -47,6 +47,11 @@ struct TimingCase {
     int32_t position;
 };
 
+// Test names show the row, not its bytes.
+void PrintTo(const TimingCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class DeviceTiming : public FluidSynthDeviceTest,
                      public ::testing::WithParamInterface<TimingCase> {};
 
@@ -150,6 +155,11 @@ struct BadSong {
     const char* name;
     testkit::Bytes bytes;
 };
+
+// Test names show the row, not its bytes.
+void PrintTo(const BadSong& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class DeviceRejects : public FluidSynthDeviceTest, public ::testing::WithParamInterface<BadSong> {};
 

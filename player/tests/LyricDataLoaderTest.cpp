@@ -35,6 +35,11 @@ struct TitleCase {
     std::vector<bool> shown;
 };
 
+// Test names show the row, not its bytes.
+void PrintTo(const TitleCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class TitleLines : public LyricDataLoader, public ::testing::WithParamInterface<TitleCase> {};
 
 TEST_P(TitleLines, PutOnTheLyricScreen) {
@@ -106,6 +111,11 @@ struct LimitCase {
     std::optional<int32_t> ticksPer16th; // no value: the program ends with the message
     const char* message;
 };
+
+// Test names show the row, not its bytes.
+void PrintTo(const LimitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class LoadLimits : public LyricDataLoader, public ::testing::WithParamInterface<LimitCase> {};
 

@@ -186,6 +186,11 @@ struct SilentExtractor {
     const char* script;
 };
 
+// Test names show the row, not its bytes.
+void PrintTo(const SilentExtractor& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SilentExtractors : public SongPipeline,
                          public ::testing::WithParamInterface<SilentExtractor> {};
 

@@ -15,6 +15,11 @@ struct RecordCase {
     std::string syllable;
 };
 
+// Test names show the row, not its bytes.
+void PrintTo(const RecordCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class SplitRecordTable : public ::testing::TestWithParam<RecordCase> {};
 
 TEST_P(SplitRecordTable, GivesTimeAndSyllable) {

@@ -1,0 +1,137 @@
+// Measures the player's song loading and its memory while a song plays, on the real
+// windows, the real extractor and the FluidSynth device with the default SoundFont.
+//
+//   player_bench [song.kar] [runs]
+//
+// Load time: from setting TxtPathName to the end of LoadLyricData, median of the runs.
+// Memory: resident set size after the song has played for five seconds.
+#include "MidiBuilder.h"
+#include "TempDir.h"
+#include "device/FluidSynthDevice.h"
+#include "forms/FrmLyric.h"
+#include "forms/FrmMain.h"
+#include "state/PlayerState.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QSignalBlocker>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// About the size of a karaoke song: three minutes of a melody and a bass line, and a lyric
+// track of 400 syllables in 50 lines.
+testkit::Bytes generatedSong() {
+    testkit::TrackBuilder tempo;
+    tempo.trackName(0, "Generated").tempo(0, 500000).endOfTrack(480 * 360);
+    testkit::TrackBuilder melody;
+    testkit::TrackBuilder bass;
+    for (int beat = 0; beat < 360; ++beat) {
+        melody.noteOn(0, 0, 60 + beat % 12, 90).noteOff(240, 0, 60 + beat % 12);
+        melody.noteOn(0, 0, 64 + beat % 7, 80).noteOff(240, 0, 64 + beat % 7);
+        bass.noteOn(0, 1, 36 + beat % 5, 100).noteOff(480, 1, 36 + beat % 5);
+    }
+    melody.endOfTrack();
+    bass.endOfTrack();
+    testkit::TrackBuilder words;
+    words.text(0, "@KGenerated").text(0, "@TA song").text(0, "@TA singer");
+    for (int syllable = 0; syllable < 400; ++syllable) {
+        std::string text = syllable % 8 == 0 ? (syllable % 16 == 0 ? "\\la" : "/la") : " la";
+        words.lyric(syllable == 0 ? 960 : 420, text);
+    }
+    words.endOfTrack();
+    return testkit::MidiBuilder(1, 480).track(tempo).track(melody).track(bass).track(words).build();
+}
+
+long statusField(const char* field) {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind(field, 0) == 0)
+            return std::stol(line.substr(std::string(field).size()));
+    return -1;
+}
+
+bool processEventsUntil(const std::function<bool()>& done, int milliseconds) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > milliseconds)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 5);
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const fs::path built = qEnvironmentVariableIsSet("MELODECK_APP_DIR")
+                               ? fs::path(qEnvironmentVariable("MELODECK_APP_DIR").toStdString())
+                               : fs::path(MELODECK_BUILT_APP_DIR);
+    if (!fs::exists(built / "textpull")) {
+        std::fprintf(stderr, "no textpull in %s\n", built.c_str());
+        return 1;
+    }
+    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
+
+    testkit::TempDir folder;
+    fs::create_symlink(built / "textpull", folder / "textpull");
+    if (argc > 1)
+        fs::copy_file(argv[1], folder / "song.kar");
+    else
+        testkit::writeBytes(folder / "song.kar", generatedSong());
+
+    player::PlayerState state;
+    state.AppFolder = QString::fromStdString(folder.path().string());
+    QDir::setCurrent(state.AppFolder);
+    player::FluidSynthDevice device(
+        player::FluidSynthDevice::Options::fromEnvironment(folder.path().string()));
+    player::FrmLyric lyric;
+    player::FrmMain panel(state, device, device, lyric);
+    const long rssBefore = statusField("VmRSS:");
+
+    std::vector<double> loads;
+    for (int run = 0; run < runs; ++run) {
+        {
+            const QSignalBlocker quiet(panel.TxtPathName);
+            panel.TxtPathName->setText(QString());
+        }
+        QElapsedTimer clock;
+        clock.start();
+        panel.TxtPathName->setText("song.kar");
+        if (!processEventsUntil([&] { return device.canPlay(); }, 10000)) {
+            std::fprintf(stderr, "the song did not load: %s\n",
+                         panel.LblVersion->text().toLocal8Bit().constData());
+            return 1;
+        }
+        loads.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+    }
+    std::sort(loads.begin(), loads.end());
+    std::printf("load time (TxtPathName to the end of LoadLyricData), %d runs: median %.1f ms, "
+                "min %.1f ms, max %.1f ms\n",
+                runs, loads[loads.size() / 2], loads.front(), loads.back());
+
+    panel.RewindLyric();
+    device.setTickInterval(100);
+    device.play();
+    processEventsUntil([] { return false; }, 5000);
+    std::printf("playing for 5 s: position %d of %d sixteenths\n", device.position(),
+                device.length());
+    std::printf("resident memory while playing: %ld MB (before loading %ld MB, peak %ld MB)\n",
+                statusField("VmRSS:") / 1024, rssBefore / 1024, statusField("VmHWM:") / 1024);
+    if (!device.notice().empty())
+        std::printf("device: %s\n", device.notice().c_str());
+    return 0;
+}

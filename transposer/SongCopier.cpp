@@ -63,7 +63,8 @@ bool SongCopier::copyHeader() {
         return fail(messages::unknownFileType(format));
     copyBigEndian(2); // track count
     copyBigEndian(2); // division
-    if (length > 6)
+    // A length with its top bit set is no length, as for track chunks: the tracks follow.
+    if (length > 6 && length < 0x80000000u)
         copyAvailable(length - 6);
     return true;
 }

@@ -43,6 +43,7 @@ const Bytes emptyChunkFirst = MidiBuilder().track(TrackBuilder()).track(melody(6
 const Bytes longHeader = MidiBuilder().headerLength(9).trailing({0xAA, 0xBB, 0xCC}).build();
 const Bytes zeroHeaderLength = MidiBuilder().headerLength(0).track(melody(60)).build();
 // The header says it runs far past the song: its data is copied as far as the song goes.
+const Bytes headerTopBitLength = MidiBuilder().headerLength(0x80000006u).track(melody(60)).build();
 const Bytes headerPastTheEnd = MidiBuilder().headerLength(0x7FFFFFFF).track(melody(60)).build();
 // A meta event whose length runs past the end of the song: copied as far as the song goes,
 // with nothing made up for the rest.
@@ -93,6 +94,12 @@ TEST(ChunkLayout, EveryTrackIsShifted) {
     const CopyResult result = copySong(twoTracks, 2);
     ASSERT_TRUE(result.ok()) << result.error;
     EXPECT_EQ(result.output, MidiBuilder().track(melody(62)).track(melody(66)).build());
+}
+
+TEST(ChunkLayout, TracksAfterAHeaderLengthWithTopBitSetAreShifted) {
+    const CopyResult result = copySong(headerTopBitLength, 2);
+    ASSERT_TRUE(result.ok()) << result.error;
+    EXPECT_EQ(result.output, MidiBuilder().headerLength(0x80000006u).track(melody(62)).build());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "PlayerFixture.h"
 #include "SongFixtures.h"
 #include "device/DeviceMode.h"
+#include "device/FakeDevice.h"
 #include "device/FluidSynthDevice.h"
 #include "device/SoundFontChoice.h"
 
@@ -54,15 +55,22 @@ testkit::Bytes formatZeroSong() {
     return testkit::MidiBuilder(0, 480).track(t).build();
 }
 
+// Puts the built extractor into the application folder; false when it is not built.
+bool linkTextpull(const fs::path& folder) {
+    const char* built = std::getenv("MELODECK_APP_DIR");
+    if (!built || !fs::exists(fs::path(built) / "textpull"))
+        return false;
+    fs::create_symlink(fs::path(built) / "textpull", folder / "textpull");
+    return true;
+}
+
 class SongPipeline : public PlayerFixture<ManualDevice> {
 protected:
     void SetUp() override {
         PlayerFixture::SetUp();
-        const char* built = std::getenv("MELODECK_APP_DIR");
-        if (!built || !fs::exists(fs::path(built) / "textpull"))
+        if (!linkTextpull(app.path()))
             GTEST_SKIP() << "textpull is not built";
         ASSERT_TRUE(chooseSoundFont("")) << "the system GM SoundFont is missing";
-        fs::create_symlink(fs::path(built) / "textpull", app / "textpull");
         testkit::writeBytes(app / "lyric.kar", songWithLyric());
         testkit::writeBytes(app / "plain.mid", formatZeroSong());
         testkit::writeBytes(app / "junk.kar", {'R', 'I', 'F', 'F', 0, 0, 0, 0});
@@ -246,6 +254,73 @@ TEST_F(SongPipeline, TheNextSongRestartsTheTimeOut) {
     waitFor([] { return false; }, 400); // 800 ms after the first start, 400 after the second
     EXPECT_EQ(status(), "Loading. Please wait...");
     EXPECT_TRUE(waitForStatus("GetLyric TimeOut."));
+}
+
+class PipelineOnFakeDevice : public PlayerFixture<FakeDevice> {
+protected:
+    void SetUp() override {
+        PlayerFixture::SetUp();
+        if (!linkTextpull(app.path()))
+            GTEST_SKIP() << "textpull is not built";
+        testkit::writeBytes(app / "lyric.kar", songWithLyric());
+    }
+};
+
+// The old song is closed before the output is reset, and a busy output does not stop the
+// load: its message gives way to the loading text.
+TEST_F(PipelineOnFakeDevice, ABusyMidiOutputIsReportedAndTheLoadGoesOn) {
+    device.failOutputOpen(MidiOutput::kBusy);
+    device.setTickInterval(100);
+    panel.TxtPathName->setText("lyric.kar");
+    EXPECT_EQ(panel.LblVersion->text(), "Loading. Please wait...");
+    EXPECT_EQ(device.tickInterval(), 0);
+    EXPECT_EQ(device.log(), (std::vector<std::string>{"close", "open output"}));
+    ASSERT_TRUE(waitFor([&] { return device.canPlay(); }));
+    EXPECT_EQ(device.log().back(), "open Input.bin");
+    EXPECT_EQ(panel.LblVersion->text(), "Ze Dazarav Uzadiz V208");
+}
+
+TEST_F(PipelineOnFakeDevice, AWrongKeyCodeLoadsNothing) {
+    panel.TxtPathName->setText("lyric.kar");
+    ASSERT_TRUE(waitFor([&] { return device.canPlay(); }));
+    panel.CmdTrans->setEnabled(true);
+    device.clearLog();
+    panel.CmdMess_KeyUp(13, 0);
+    EXPECT_EQ(panel.LblVersion->text(), "GetLyric return bad.");
+    EXPECT_EQ(state.HasLyric, False);
+    EXPECT_FALSE(panel.CmdTrans->isEnabled());
+    EXPECT_TRUE(device.log().empty());
+}
+
+TEST_F(PipelineOnFakeDevice, AFailureWithoutAMessageSaysGetLyricError) {
+    std::string division = "480";
+    ConvertStr(division, 1);
+    testkit::writeBytes(app / "Input.dat", {division.begin(), division.end()});
+    testkit::writeBytes(app / "Error1.msg", {});
+    panel.CmdMess_KeyUp(58, KeyUpButton::kAltMask);
+    EXPECT_EQ(panel.LblVersion->text(), "GetLyric error.");
+    EXPECT_EQ(state.HasLyric, False);
+    EXPECT_TRUE(device.canPlay());
+}
+
+TEST(StatusTick, RaisedOnTheUserInterfaceThreadWhileTheIntervalIsSet) {
+    FluidSynthDevice::Options options;
+    options.manualClock = true;
+    FluidSynthDevice device(options);
+    int ticks = 0;
+    device.setStatusTickHandler([&] { ++ticks; });
+    device.setTickInterval(20);
+    QElapsedTimer clock;
+    clock.start();
+    while (ticks < 3 && clock.elapsed() < 2000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_GE(ticks, 3);
+    device.setTickInterval(0);
+    const int stopped = ticks;
+    clock.restart();
+    while (clock.elapsed() < 100)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    EXPECT_EQ(ticks, stopped);
 }
 
 } // namespace

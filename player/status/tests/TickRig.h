@@ -7,7 +7,7 @@
 #include "lyric/PictureCanvas.h"
 #include "playback/Playback.h"
 #include "songlist/SongList.h"
-#include "status/StatusTick.h"
+#include "status/MainLoop.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -25,7 +25,7 @@ public:
         FileList.setFolder(QString::fromStdString(dir.path().string()));
         FileList.refresh();
         device.setSongLength(kSongLength);
-        device.setStatusTickHandler([this] { status.StatusTick_Tick(); });
+        device.setStatusTickHandler([this] { status.StatusTick(); });
         QObject::connect(&TxtPathName, &player::TextBox::Change, [this] {
             loaded.push_back(TxtPathName.text().toStdString());
             device.open(TxtPathName.text().toStdString());
@@ -95,7 +95,7 @@ public:
             return next;
         }};
     player::LyricAdvance lyric{state, Image1, *this, device};
-    player::StatusTick status{
+    player::MainLoop status{
         state, device,   {HScroll1, ProgressBar1, LblVersion, Timer2, panel, Image1, LblTit},
         *this, playback, songList,
         lyric};

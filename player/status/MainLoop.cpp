@@ -1,4 +1,4 @@
-#include "StatusTick.h"
+#include "MainLoop.h"
 
 #include "device/DeviceMode.h"
 #include "state/AutoPlayOff.h"
@@ -10,13 +10,12 @@ constexpr int32_t kLongestShown = 32000; // the position displays' range
 
 } // namespace
 
-StatusTick::StatusTick(PlayerState& state, SequencerDevice& device, Parts parts,
-                       AutoPlayLamps& lamps, Playback& playback, SongList& songList,
-                       LyricAdvance& lyric)
+MainLoop::MainLoop(PlayerState& state, SequencerDevice& device, Parts parts, AutoPlayLamps& lamps,
+                   Playback& playback, SongList& songList, LyricAdvance& lyric)
     : state_(state), device_(device), parts_(parts), lamps_(lamps), playback_(playback),
       songList_(songList), lyric_(lyric) {}
 
-void StatusTick::StatusTick_Tick() {
+void MainLoop::StatusTick() {
     if (device_.error() != 0) {
         deviceError();
         return;
@@ -42,7 +41,7 @@ void StatusTick::StatusTick_Tick() {
     lyric_.AdvanceLyric(position);
 }
 
-void StatusTick::deviceError() {
+void MainLoop::deviceError() {
     device_.setTickInterval(0);
     state_.IsPlaying = False;
     state_.IsStopped = True;
@@ -53,7 +52,7 @@ void StatusTick::deviceError() {
     parts_.FrmMain.show();
 }
 
-void StatusTick::endOfSong() {
+void MainLoop::endOfSong() {
     device_.setTickInterval(0);
     state_.IsPlaying = False;
     state_.IsStopped = True;
@@ -81,13 +80,13 @@ void StatusTick::endOfSong() {
     }
 }
 
-void StatusTick::showTitles() {
+void MainLoop::showTitles() {
     for (QLabel* title : parts_.LblTit)
         title->show();
     state_.TitlesVisible = True;
 }
 
-void StatusTick::armRestart() {
+void MainLoop::armRestart() {
     parts_.Timer2.setInterval(SongList::kRestartDelay);
     parts_.Timer2.setEnabled(true);
 }

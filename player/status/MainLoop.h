@@ -18,7 +18,7 @@
 
 namespace player {
 
-class StatusTick {
+class MainLoop {
 public:
     struct Parts {
         QScrollBar& HScroll1;
@@ -30,10 +30,10 @@ public:
         std::array<QLabel*, 3> LblTit;
     };
 
-    StatusTick(PlayerState& state, SequencerDevice& device, Parts parts, AutoPlayLamps& lamps,
-               Playback& playback, SongList& songList, LyricAdvance& lyric);
+    MainLoop(PlayerState& state, SequencerDevice& device, Parts parts, AutoPlayLamps& lamps,
+             Playback& playback, SongList& songList, LyricAdvance& lyric);
 
-    void StatusTick_Tick();
+    void StatusTick();
 
 private:
     void deviceError();

@@ -25,9 +25,10 @@ bool scaleIsNormal(int logicalDpiX, int logicalDpiY) {
            measuredTwips(logicalDpiY) == kPictScaledTwips;
 }
 
-FirstActivation::FirstActivation(PlayerState& state, QWidget& Contora1, QLabel& LblVersion,
+FirstActivation::FirstActivation(PlayerState& state, std::function<void()> showOutline,
+                                 QLabel& LblVersion,
                                  std::function<void(const QString&)> information)
-    : state_(state), Contora1_(Contora1), LblVersion_(LblVersion),
+    : state_(state), showOutline_(std::move(showOutline)), LblVersion_(LblVersion),
       information_(std::move(information)) {}
 
 void FirstActivation::Form_Activate(int logicalDpiX, int logicalDpiY) {
@@ -35,7 +36,7 @@ void FirstActivation::Form_Activate(int logicalDpiX, int logicalDpiY) {
         return;
     state_.PanelActivated = True;
     if (scaleIsNormal(logicalDpiX, logicalDpiY)) {
-        Contora1_.setVisible(true);
+        showOutline_();
         return;
     }
     LblVersion_.setText(QStringLiteral("Bad scale mode."));

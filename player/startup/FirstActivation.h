@@ -6,7 +6,6 @@
 
 #include <QLabel>
 #include <QString>
-#include <QWidget>
 #include <functional>
 
 namespace player {
@@ -17,8 +16,9 @@ bool scaleIsNormal(int logicalDpiX, int logicalDpiY);
 
 class FirstActivation {
 public:
-    // information: a message box with the information icon.
-    FirstActivation(PlayerState& state, QWidget& Contora1, QLabel& LblVersion,
+    // showOutline makes Contora1 visible; information is a message box with the
+    // information icon.
+    FirstActivation(PlayerState& state, std::function<void()> showOutline, QLabel& LblVersion,
                     std::function<void(const QString&)> information);
 
     // Every activation after the first does nothing.
@@ -26,7 +26,7 @@ public:
 
 private:
     PlayerState& state_;
-    QWidget& Contora1_;
+    std::function<void()> showOutline_;
     QLabel& LblVersion_;
     std::function<void(const QString&)> information_;
 };

@@ -26,6 +26,7 @@ FrmMain::FrmMain(PlayerState& state, SequencerDevice& device, MidiOutput& midiOu
       fatal_(showFatalMessageAndEnd) {
     setWindowTitle(QStringLiteral("Da Zazide"));
     createControls();
+    createShell();
 
     connect(TxtPathName, &TextBox::Change, this, &FrmMain::TxtPathName_Change);
     connect(CmdMess, &KeyUpButton::KeyUp, this, &FrmMain::CmdMess_KeyUp);

@@ -60,7 +60,7 @@ QImage startPicture() {
     return picture;
 }
 
-// A dark screen between two film strips.
+// A dark screen between two film strips, kept clear of the lyric rows in the lower quarter.
 QImage movieBackground() {
     QImage picture = canvas();
     QPainter painter(&picture);
@@ -70,18 +70,18 @@ QImage movieBackground() {
     glow.setColorAt(1.0, QColor(6, 6, 10));
     painter.fillRect(picture.rect(), glow);
 
-    const int strip = 90;
-    for (int top : {24, kHeight - 24 - strip}) {
+    const int strip = 70;
+    for (int top : {8, kHeight - 8 - strip}) {
         painter.fillRect(0, top, kWidth, strip, QColor(18, 18, 18));
         painter.setBrush(QColor(210, 210, 200));
         painter.setPen(Qt::NoPen);
         for (int x = 12; x < kWidth; x += 48) {
-            painter.drawRoundedRect(QRectF(x, top + 8, 24, 14), 3, 3);
-            painter.drawRoundedRect(QRectF(x, top + strip - 22, 24, 14), 3, 3);
+            painter.drawRoundedRect(QRectF(x, top + 6, 24, 12), 3, 3);
+            painter.drawRoundedRect(QRectF(x, top + strip - 18, 24, 12), 3, 3);
         }
         painter.setBrush(QColor(70, 80, 110));
         for (int x = 20; x + 140 < kWidth; x += 170)
-            painter.drawRect(QRectF(x, top + 28, 140, strip - 56));
+            painter.drawRect(QRectF(x, top + 24, 140, strip - 48));
     }
     return picture;
 }

@@ -27,6 +27,7 @@ FrmMain::FrmMain(PlayerState& state, SequencerDevice& device, MidiOutput& midiOu
     setWindowTitle(QStringLiteral("Da Zazide"));
     createControls();
     createShell();
+    createPanel();
 
     connect(TxtPathName, &TextBox::Change, this, &FrmMain::TxtPathName_Change);
     connect(CmdMess, &KeyUpButton::KeyUp, this, &FrmMain::CmdMess_KeyUp);

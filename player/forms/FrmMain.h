@@ -2,18 +2,28 @@
 // The main panel. Its controls carry the names the rest of the player knows them by, and
 // its handlers, named after control and event, share the one PlayerState with every
 // other window.
+#include "about/FrmAbout.h"
+#include "about/SongBrowser.h"
+#include "about/StatusLine.h"
 #include "device/MidiOutput.h"
 #include "device/SequencerDevice.h"
 #include "lyric/LyricAdvance.h"
+#include "panel/FaceActions.h"
+#include "panel/PanelFaces.h"
 #include "pictures/BackgroundPictures.h"
 #include "pictures/FrmPictList.h"
 #include "pipeline/MessagePortNotifier.h"
 #include "playback/Playback.h"
 #include "songlist/FrmFileList.h"
 #include "songlist/SongList.h"
+#include "startup/FirstActivation.h"
+#include "startup/FolderRefresh.h"
+#include "startup/PowerOff.h"
+#include "startup/StartOrder.h"
 #include "state/AutoPlayLamps.h"
 #include "state/PlayerState.h"
 #include "status/MainLoop.h"
+#include "transpose/FrmTrans.h"
 #include "widgets/FormTimer.h"
 #include "widgets/HotSpot.h"
 #include "widgets/ImageBox.h"
@@ -29,11 +39,19 @@
 #include <functional>
 #include <memory>
 
+namespace contolib {
+class Contora;
+}
+
 namespace player {
 
 class FrmLyric;
 
-class FrmMain : public QWidget, public AutoPlayLamps, public LyricAdvanceHost {
+class FrmMain : public QWidget,
+                public AutoPlayLamps,
+                public LyricAdvanceHost,
+                public FaceActions,
+                public StartupHost {
     Q_OBJECT
 public:
     FrmMain(PlayerState& state, SequencerDevice& device, MidiOutput& midiOut, FrmLyric& lyric,
@@ -70,6 +88,13 @@ public:
     FormTimer* Timer3 = nullptr;    // the slideshow
     FrmFileList* FileListForm = nullptr;
     FrmPictList* PictListForm = nullptr;
+    // The faces of the panel, painted from the skin, and a short fixed caption.
+    PanelFaces* Faces = nullptr;
+    QLabel* LblVno = nullptr;
+    // The outline control: made visible once, at the first activation at normal scale.
+    contolib::Contora* Contora1 = nullptr;
+    FrmAbout* About = nullptr;
+    FrmTrans* FrmTransForm = nullptr; // created on first use
 
     void TxtPathName_Change();
     void CmdMess_KeyUp(int16_t KeyCode, int16_t Shift);
@@ -87,16 +112,16 @@ public:
     // font size controls.
     void SetDisplaySize(int16_t SetToMin, int32_t DsplH, int32_t DsplW);
     void CmdFont_Click(int16_t index);
-    void ImgFont_Click(int16_t index);
+    void ImgFont_Click(int16_t index) override;
     void CmdUpSize_Click();
     void CmdDnSize_Click();
     void CmdAutoLSize_Click();
 
     // The transport.
-    void PlaySong();
-    void PauseResume();
-    void StopSong();
-    void UpdateDeviceState(int32_t ignored);
+    void PlaySong() override;
+    void PauseResume() override;
+    void StopSong() override;
+    void UpdateDeviceState(int32_t ignored) override;
     void PreparePlayback(int32_t ignored);
     void MarkStopped(int32_t ignored);
     void Timer2_Timer();
@@ -105,10 +130,10 @@ public:
     Playback& playback() { return *playback_; }
 
     // The song list and auto-play.
-    void CmdList_Click();
-    void CmdAuto_Click();
-    void NextSong();
-    void PrevSong();
+    void CmdList_Click() override;
+    void CmdAuto_Click() override;
+    void NextSong() override;
+    void PrevSong() override;
 
     // The background pictures.
     void ChangePicture(const std::string& CurLyr) override;
@@ -121,6 +146,21 @@ public:
     void showStatus(const QString& text) override { LblVersion->setText(text); }
     void fatal(const QString& text) override { fatal_(text); }
 
+    // The panel's faces and what they start besides the transport and the song list.
+    void PaintPanel() override;
+    void RefreshTransportFaces();
+    void CmdOff_Click() override;
+    void CmdAbout_Click() override;
+    void CmdBrowse_Click() override;
+    void CmdTrans_Click() override;
+    // "Refresh" of the song list window.
+    void CmdRefresh_Click();
+
+    // The start-up steps the panel does.
+    void endSilently() override;
+    void showWindowsAndMeasure() override;
+    void showPanel() override;
+
     // The number the completion message is posted to: the handle of CmdMess.
     int32_t CmdMessHandle() const { return messagePort_->number(); }
 
@@ -130,9 +170,14 @@ public:
         fatal_ = std::move(handler);
     }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     void createControls();
     void createShell();
+    void createPanel();
+    void createOutline();
     void chooseFontSize();
     void playWithoutLyricData();
 
@@ -148,6 +193,14 @@ private:
     std::unique_ptr<SongList> songList_;
     std::unique_ptr<LyricAdvance> lyricAdvance_;
     std::unique_ptr<MainLoop> mainLoop_;
+
+    StatusLine* statusLine_ = nullptr;
+    std::unique_ptr<SongChooser> chooser_;
+    std::unique_ptr<SongBrowser> browser_;
+    std::unique_ptr<NotebendLibrary> notebend_;
+    std::unique_ptr<PowerOff> powerOff_;
+    std::unique_ptr<FolderRefresh> folderRefresh_;
+    std::unique_ptr<FirstActivation> firstActivation_;
 };
 
 } // namespace player

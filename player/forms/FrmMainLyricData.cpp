@@ -25,6 +25,9 @@ void FrmMain::LoadLyricData() {
                                              : QString::fromStdString(*failure));
         return;
     }
+    // The open's device notice: without it the transport faces would never learn that the
+    // device can play, and Play would ignore the mouse.
+    UpdateDeviceState(0);
     state_.SongLength = device_.length();
     if (state_.SongLength > kLongestSong) {
         fatal_(QStringLiteral("Fatal error while geting song's length."));

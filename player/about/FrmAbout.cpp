@@ -21,7 +21,7 @@ constexpr std::array<Credit, 8> kCredits{{
     {960, "The melodeck developers", true},
     {1260, "with the lyric extractor and the transposer", false},
     {1860, "Sound", false},
-    {2160, "FluidSynth and a General MIDI SoundFont", true},
+    {2160, "FluidSynth, General MIDI sounds", true},
     {2760, "Skin, pictures and demo songs", false},
     {3060, "Made by scripts in the source tree", true},
     {3660, "Free software for singing at home", false},

@@ -57,6 +57,28 @@ TEST_F(PanelWiringTest, TransportFacesPlayTheOpenSongAndShowIt) {
     EXPECT_EQ(look(PicPlay), FaceImage::Normal);
 }
 
+TEST_F(PanelWiringTest, EachDeviceModeLightsItsTransportFace) {
+    ASSERT_FALSE(device.open("Input.bin"));
+    const FaceImage lit = FaceImage::Hover, normal = FaceImage::Normal;
+    struct Row {
+        int32_t mode;
+        FaceImage play, stop, pause;
+    } rows[] = {
+        {ModeNotOpen, normal, normal, normal}, {ModeStopped, normal, lit, normal},
+        {ModePlaying, lit, normal, normal},    {ModeRecording, normal, normal, normal},
+        {ModeSeeking, lit, normal, normal},    {ModePaused, normal, normal, lit},
+        {ModeReady, normal, lit, normal},      {531, normal, lit, normal},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.mode);
+        device.setMode(r.mode);
+        panel.UpdateDeviceState(0);
+        EXPECT_EQ(look(PicPlay), r.play);
+        EXPECT_EQ(look(PicStop), r.stop);
+        EXPECT_EQ(look(PicPaus), r.pause);
+    }
+}
+
 TEST_F(PanelWiringTest, DialogFacesOpenTheirWindows) {
     click(PicAbou);
     EXPECT_TRUE(panel.About->isVisible());

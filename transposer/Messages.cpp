@@ -60,4 +60,8 @@ std::string unbalancedNotes(int32_t balance) {
     return printed("\nTranspose error: %ld", static_cast<long>(balance));
 }
 
+std::string overlappingChunks() {
+    return "Track chunks overlap: the song's chunk lengths lead back into copied data.\n";
+}
+
 } // namespace notebend::messages

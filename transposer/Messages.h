@@ -19,5 +19,6 @@ std::string varLenTooLong();
 std::string noRunningStatus(unsigned runningType);
 std::string sysexNotClosed();
 std::string unbalancedNotes(int32_t balance);
+std::string overlappingChunks();
 
 } // namespace notebend::messages

@@ -17,6 +17,10 @@ constexpr unsigned char sysexEnd = 0xF7;
 // four-byte length. Each event starts with that much of the window left.
 constexpr ptrdiff_t eventRoom = 16;
 static_assert(2 * eventRoom <= SongCopier::minBlockSize);
+// A sound song's copy is as long as the song, give or take the 255s read at its end. Only
+// chunk lengths that lead back into data already copied make it longer, and a chain of
+// them would copy the rest of the song once per chunk: a few kilobytes could fill a disk.
+constexpr uint64_t copySlack = 64 * 1024;
 
 } // namespace
 
@@ -29,6 +33,10 @@ SongCopier::SongCopier(std::span<const unsigned char> song, int steps, ByteSink&
 std::string SongCopier::run() {
     if (copyHeader()) {
         for (;;) {
+            if (copyGrewTooLarge()) {
+                fail(messages::overlappingChunks());
+                break;
+            }
             runningType_ = 0;
             balance_ = 0;
             const Track track = copyTrack();
@@ -49,6 +57,10 @@ std::string SongCopier::run() {
 bool SongCopier::fail(std::string message) {
     error_ = std::move(message);
     return false;
+}
+
+bool SongCopier::copyGrewTooLarge() const {
+    return handedOver_ + used_ > 2 * uint64_t{size_} + copySlack;
 }
 
 bool SongCopier::copyHeader() {
@@ -166,7 +178,7 @@ bool SongCopier::copyEvents(uint64_t end) {
         }
         used_ = static_cast<size_t>(windowEnd - windowStart);
         flush();
-        sink_.write(windowEnd, static_cast<size_t>(target - windowEnd));
+        handOver(windowEnd, static_cast<size_t>(target - windowEnd));
         in = target;
         openWindow();
     };
@@ -274,7 +286,7 @@ void SongCopier::putBytes(const unsigned char* bytes, size_t count) {
     if (count > blockSize_ - used_) {
         flush();
         if (count >= blockSize_) {
-            sink_.write(bytes, count);
+            handOver(bytes, count);
             return;
         }
     }
@@ -284,8 +296,13 @@ void SongCopier::putBytes(const unsigned char* bytes, size_t count) {
 
 void SongCopier::flush() {
     if (used_ > 0)
-        sink_.write(reinterpret_cast<const unsigned char*>(block_.get()), used_);
+        handOver(reinterpret_cast<const unsigned char*>(block_.get()), used_);
     used_ = 0;
+}
+
+void SongCopier::handOver(const unsigned char* bytes, size_t count) {
+    sink_.write(bytes, count);
+    handedOver_ += count;
 }
 
 } // namespace notebend

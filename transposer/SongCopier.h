@@ -37,6 +37,7 @@ private:
     uint32_t copyBigEndian(int byteCount);
     void copyAvailable(uint64_t count);
     bool fail(std::string message);
+    bool copyGrewTooLarge() const;
 
     unsigned char read() { return pos_ < size_ ? data_[pos_++] : 255; }
     void put(unsigned char byte) {
@@ -46,6 +47,7 @@ private:
     }
     void putBytes(const unsigned char* bytes, size_t count);
     void flush();
+    void handOver(const unsigned char* bytes, size_t count); // straight to the sink
     unsigned char copy() {
         const unsigned char byte = read();
         put(byte);
@@ -62,6 +64,7 @@ private:
     // copier's own fields, so a key stored here does not force them to be reloaded.
     std::unique_ptr<char8_t[]> block_;
     size_t used_ = 0;
+    uint64_t handedOver_ = 0; // bytes already given to the sink
     std::string error_;
     unsigned runningType_ = 0; // high four bits of the last channel status; 0 before any
     unsigned runningChannel_ = 0;

@@ -102,5 +102,39 @@ TEST(ChunkLayout, TracksAfterAHeaderLengthWithTopBitSetAreShifted) {
     EXPECT_EQ(result.output, MidiBuilder().headerLength(0x80000006u).track(melody(62)).build());
 }
 
+// Each chunk says it is 8 bytes long, but its one meta event runs to the end of the song,
+// so the next chunk lies inside data already copied: every chunk copies the rest again.
+Bytes chunksNestedInMetaData(int chunkCount) {
+    constexpr uint32_t stride = 16; // chunk header, the meta event's head, one spare byte
+    Bytes song = MidiBuilder().build();
+    const size_t songSize = song.size() + size_t{stride} * chunkCount;
+    for (int i = 0; i < chunkCount; ++i) {
+        const size_t dataStart = song.size() + 15;
+        const uint32_t dataLength = static_cast<uint32_t>(songSize - dataStart);
+        song = concat(song, {'M', 'T', 'r', 'k', 0, 0, 0, stride - 8, 0x00, 0xFF, 0x01,
+                             static_cast<unsigned char>(0x80 | (dataLength >> 21)),
+                             static_cast<unsigned char>(0x80 | ((dataLength >> 14) & 0x7F)),
+                             static_cast<unsigned char>(0x80 | ((dataLength >> 7) & 0x7F)),
+                             static_cast<unsigned char>(dataLength & 0x7F), 0x00});
+    }
+    return song;
+}
+
+TEST(ChunkLayout, ChunksThatLeadBackIntoCopiedDataStopBeforeTheCopyBalloons) {
+    // A few chunks nested like this stay within bounds and copy as their lengths say.
+    const CopyResult few = copySong(chunksNestedInMetaData(8), 0);
+    EXPECT_TRUE(few.ok()) << few.error;
+    EXPECT_GT(few.output.size(), chunksNestedInMetaData(8).size());
+
+    // Thousands would copy the song thousands of times over.
+    const Bytes song = chunksNestedInMetaData(4000);
+    for (size_t blockSize : blockSizes) {
+        const CopyResult many = copySong(song, 2, blockSize);
+        EXPECT_EQ(many.error,
+                  "Track chunks overlap: the song's chunk lengths lead back into copied data.\n");
+        EXPECT_LE(many.output.size(), 3 * song.size() + 64 * 1024) << "blocks of " << blockSize;
+    }
+}
+
 } // namespace
 } // namespace notebend::test

@@ -131,14 +131,13 @@ previous="$shots/1-panel-loaded.png"
 for index in 1 2 3 4 5 6 7 8 9 0; do
     name="2-font-$index"
     click_font "$index"
-    shot "$name"
+    status_changed() { shot "$name" && ! same_area "$previous" "$shots/$name.png" "$status_area"; }
+    within 5 status_changed || fail "font face $index (${fonts[$index]}) left the status line as it was"
     red=$(count_colour "$shots/$name.png" "$status_area" "rgb(255,0,0)" 20%)
     cyan=$(count_colour "$shots/$name.png" "$status_area" "rgb(0,255,255)" 20%)
     [ "$red" -eq 0 ] && [ "$cyan" -gt 30 ] ||
         fail "font face $index (${fonts[$index]}): the status line is not the font's name" \
             "in cyan ($cyan cyan, $red red pixels; 'not installed.' is red): $shots/$name.png"
-    same_area "$previous" "$shots/$name.png" "$status_area" &&
-        fail "font face $index (${fonts[$index]}) left the status line as it was"
     previous="$shots/$name.png"
 done
 

@@ -1,5 +1,6 @@
 #include "FileListBox.h"
 
+#include <QKeyEvent>
 #include <algorithm>
 
 namespace player {
@@ -25,6 +26,14 @@ void FileListBox::refresh() {
 QString FileListBox::fileName() const {
     const QListWidgetItem* item = currentItem();
     return item != nullptr ? item->text() : QString();
+}
+
+void FileListBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        emit returnPressed();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 } // namespace player

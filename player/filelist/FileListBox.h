@@ -25,6 +25,13 @@ public:
     // The selected entry's file name, or "" when nothing is selected.
     QString fileName() const;
 
+signals:
+    // Return or Enter pressed on the list: both list windows take it as their Select button.
+    void returnPressed();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     QStringList patterns_;
     QString folder_;

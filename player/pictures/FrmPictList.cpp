@@ -20,7 +20,7 @@ FrmPictList::FrmPictList(PlayerState& state, SequencerDevice& device, FileListBo
     listFont.setPointSizeF(9.75);
     FileList->setFont(listFont);
     placeInTwips(FileList, 120, 120, 3255, 3450);
-    FileList->installEventFilter(this);
+    connect(FileList, &FileListBox::returnPressed, this, [this] { CmdSelect_Click(); });
 
     Label1 = new QLabel(QStringLiteral("Change picture every"), this);
     Label1->setAlignment(Qt::AlignCenter);
@@ -86,17 +86,6 @@ void FrmPictList::CmdStdSize_Click() {
     device_.stop();
     SetDisplaySize_(True, state_.SmallHeight, state_.SmallWidth);
     state_.SmallScreen = True;
-}
-
-bool FrmPictList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FileList && event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CmdSelect_Click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void FrmPictList::changeEvent(QEvent* event) {

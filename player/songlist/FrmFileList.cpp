@@ -3,7 +3,6 @@
 #include "widgets/Twips.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 
 namespace player {
 
@@ -18,7 +17,7 @@ FrmFileList::FrmFileList(TextBox& TxtPathName, QWidget* parent)
     listFont.setPointSizeF(9.75);
     FileList->setFont(listFont);
     placeInTwips(FileList, 120, 120, 5235, 2970);
-    FileList->installEventFilter(this);
+    connect(FileList, &FileListBox::returnPressed, this, [this] { CmdSelect_Click(); });
 
     CmdRefresh = new QPushButton(QStringLiteral("Refresh"), this);
     placeInTwips(CmdRefresh, 5460, 120, 1095, 735);
@@ -34,17 +33,6 @@ FrmFileList::FrmFileList(TextBox& TxtPathName, QWidget* parent)
 void FrmFileList::CmdSelect_Click() {
     hide();
     TxtPathName_.setText(FileList->fileName());
-}
-
-bool FrmFileList::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == FileList && event->type() == QEvent::KeyPress) {
-        const auto key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            CmdSelect_Click();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void FrmFileList::changeEvent(QEvent* event) {

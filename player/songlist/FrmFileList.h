@@ -23,7 +23,6 @@ public:
     void CmdHide_Click() { hide(); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

@@ -3,6 +3,7 @@
 
 #include "PictureRig.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace player;
@@ -85,6 +86,13 @@ TEST_F(FrmPictListTest, SelectTakesThePicture) {
     window_.CmdSelect->click();
     EXPECT_EQ(rig_.pictures.TxtPictName->text(), "red.jpg");
     EXPECT_EQ(rig_.shown(), "red");
+    EXPECT_FALSE(window_.isVisible());
+
+    // Return on the list is the Select button too.
+    window_.show();
+    window_.FileList->setListIndex(0);
+    QTest::keyClick(window_.FileList, Qt::Key_Return);
+    EXPECT_EQ(rig_.pictures.TxtPictName->text(), "blue.bmp");
     EXPECT_FALSE(window_.isVisible());
 }
 

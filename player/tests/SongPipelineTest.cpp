@@ -1,6 +1,7 @@
 // The loading pipeline end to end: the real extractor, started from a temporary
 // application folder, answering through the message port, and the FluidSynth device on
 // the manual clock.
+#include "ManualClockDevice.h"
 #include "MidiBuilder.h"
 #include "PlayerFixture.h"
 #include "SongFixtures.h"
@@ -17,19 +18,6 @@ using namespace player;
 namespace fs = std::filesystem;
 
 namespace {
-
-class ManualDevice : public FluidSynthDevice {
-public:
-    ManualDevice() : FluidSynthDevice(options()) {}
-
-private:
-    static Options options() {
-        Options o;
-        o.soundFont = chooseSoundFont("").value_or("");
-        o.manualClock = true;
-        return o;
-    }
-};
 
 // Tempo, accompaniment, and a third track with titles and two lyric lines.
 testkit::Bytes songWithLyric() {
@@ -64,7 +52,7 @@ bool linkTextpull(const fs::path& folder) {
     return true;
 }
 
-class SongPipeline : public PlayerFixture<ManualDevice> {
+class SongPipeline : public PlayerFixture<ManualClockDevice> {
 protected:
     void SetUp() override {
         PlayerFixture::SetUp();

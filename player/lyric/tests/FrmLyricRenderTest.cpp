@@ -2,9 +2,9 @@
 // plays on the FluidSynth device's manual clock, the status tick runs every 100 ms of song
 // time, and the window is rendered on the offscreen platform at moments chosen from the
 // lyric's own state. Lit and unlit colours must stand on the right rows, lit to the left.
+#include "ManualClockDevice.h"
 #include "PlayerFixture.h"
 #include "device/DeviceMode.h"
-#include "device/FluidSynthDevice.h"
 #include "device/SoundFontChoice.h"
 #include "lyric/LyricAdvance.h"
 
@@ -16,19 +16,6 @@ using namespace player;
 namespace fs = std::filesystem;
 
 namespace {
-
-class ManualDevice : public FluidSynthDevice {
-public:
-    ManualDevice() : FluidSynthDevice(options()) {}
-
-private:
-    static Options options() {
-        Options o;
-        o.soundFont = chooseSoundFont("").value_or("");
-        o.manualClock = true;
-        return o;
-    }
-};
 
 // Where the pixels of one colour lie within one lyric row.
 struct Ink {
@@ -69,7 +56,7 @@ Row readRow(const QImage& screen, int topTwips) {
     return row;
 }
 
-class LyricScreenRender : public PlayerFixture<ManualDevice>,
+class LyricScreenRender : public PlayerFixture<ManualClockDevice>,
                           public ::testing::WithParamInterface<const char*> {
 protected:
     void SetUp() override {

@@ -13,6 +13,7 @@ here=$(dirname "$(realpath "$0")")
 # shellcheck source=../../player/tools/xsession.bash
 source "$here/../../player/tools/xsession.bash"
 source "$here/pixels.bash"
+source "$here/panel.bash"
 
 for tool in Xvfb xdotool import convert compare sox; do
     command -v "$tool" >/dev/null ||
@@ -38,16 +39,6 @@ fail() {
     exit 1
 }
 
-# Polls a command for up to $1 seconds.
-within() {
-    local end=$((SECONDS + $1))
-    shift
-    until "$@"; do
-        [ "$SECONDS" -lt "$end" ] || return 1
-        sleep 0.2
-    done
-}
-
 cp -a "$app" "$work/app"
 rm -f "$work/app"/Input* "$work/app"/Error*.msg "$work/app/sty.err"
 mkdir -m 0700 "$work/runtime"
@@ -56,14 +47,6 @@ unset QT_QPA_PLATFORM
 xsession_start 1280x800x24 || fail "no X server to run on"
 
 shot() { import -window root "$shots/$1.png" || fail "no screenshot could be taken of $DISPLAY"; }
-
-# Whether a process has ended: gone, or a zombie nobody has reaped yet.
-ended() {
-    local stat
-    stat=$(cat "/proc/$1/stat" 2>/dev/null) || return 0
-    stat=${stat##*) }
-    [ "${stat:0:1}" = Z ]
-}
 
 # --- the launcher installs the fonts, starts the player and ends ---------------------------
 setsid "$work/app/didizir" </dev/null &
@@ -77,48 +60,16 @@ fonts=$(find "$XDG_RUNTIME_DIR/melodeck/fonts" -name '*.ttf' -type l | wc -l)
 
 # --- the panel and the lyric screen appear --------------------------------------------------
 panel=$(xsession_panel 30) || fail "the panel did not show within 30 s"
-lyric_shown() {
-    local w
-    for w in $(xdotool search --onlyvisible --name '^Da Zazide$' 2>/dev/null); do
-        xdotool getwindowgeometry "$w" 2>/dev/null | grep -q 'Geometry: 1280x800' && return 0
-    done
-    return 1
-}
 within 30 lyric_shown || fail "the lyric screen did not show over the whole screen"
 player=$(xdotool getwindowpid "$panel") || fail "the panel's window names no process"
 eval "$(xdotool getwindowgeometry --shell "$panel")"
 panel_x=$X panel_y=$Y
 
 # The loader keeps the first song's lyric file open once the song is loaded.
-song_loaded() {
-    local fd
-    for fd in /proc/"$player"/fd/*; do
-        [ "$(readlink "$fd" 2>/dev/null)" = "$work/app/Input.dat" ] && return 0
-    done
-    return 1
-}
-within 30 song_loaded || fail "the first song was not loaded within 30 s"
+within 30 holds_open "$player" "$work/app/Input.dat" ||
+    fail "the first song was not loaded within 30 s"
 sleep 1 # the outline comes at the first activation
 shot 1-panel-loaded
-
-# --- faces: where they are (twips on the panel: place, then the active rectangle) ----------
-# A real click: the pointer comes onto the face, presses, releases, and leaves the panel.
-click_at_twips() {
-    local x=$((panel_x + $1 / 15)) y=$((panel_y + $2 / 15))
-    xdotool mousemove "$x" "$y"
-    sleep 0.3
-    xdotool mousedown 1
-    sleep 0.15
-    xdotool mouseup 1
-    sleep 0.3
-    xdotool mousemove 5 5
-    sleep 0.5
-}
-click_play() { click_at_twips $((2420 + 340)) $((1795 + 225)); }
-click_stop() { click_at_twips $((3100 + 330)) $((1795 + 225)); }
-click_power() { click_at_twips $((260 + 540)) $((230 + 390)); }
-# Index 0 is the rightmost font face.
-click_font() { click_at_twips $((7200 - 540 * $1 + 262)) $((2395 + 142)); }
 
 # The status line, in screen pixels: information is cyan, an error red.
 status_area="258x21+$((panel_x + 220))+$((panel_y + 48))"

@@ -4,6 +4,7 @@
 #include "device/FluidSynthDevice.h"
 #include "forms/FrmLyric.h"
 #include "forms/FrmMain.h"
+#include "startup/SoundStatus.h"
 #include "startup/StartOrder.h"
 #include "state/PlayerState.h"
 
@@ -23,8 +24,7 @@ int main(int argc, char** argv) {
         player::FluidSynthDevice::Options::fromEnvironment(state.AppFolder.toStdString()));
     player::FrmLyric lyric;
     player::FrmMain panel(state, device, device, lyric);
-    if (!device.notice().empty())
-        panel.LblVersion->setText(QString::fromStdString(device.notice()));
+    player::showSoundStatus(device, panel);
 
     player::StartOrder start(state, *panel.FileListForm->FileList, *panel.PictListForm->FileList,
                              *panel.TxtPathName, panel);

@@ -62,6 +62,12 @@ FrmAbout::FrmAbout(const QPixmap& picture, const QPixmap& logo, QWidget* parent)
         LblCredit[i] = line;
     }
 
+    // Under the sound credit, in the gap before the next one.
+    LblSoundOutput = new QLabel(this);
+    LblSoundOutput->setAlignment(Qt::AlignCenter);
+    LblSoundOutput->setWordWrap(true);
+    placeInTwips(LblSoundOutput, 4200, 2430, 4095, 300);
+
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &FrmAbout::otherWindowActivated);
 }
 

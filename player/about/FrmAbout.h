@@ -19,6 +19,7 @@ public:
     QLabel* ImgPicture = nullptr;
     QLabel* ImgLogo = nullptr;
     std::array<QLabel*, 8> LblCredit{};
+    QLabel* LblSoundOutput = nullptr; // where the sound goes: driver and device, or why none
 
 protected:
     void changeEvent(QEvent* event) override;

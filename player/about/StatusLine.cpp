@@ -21,6 +21,11 @@ StatusLine::StatusLine(QLabel& LblVersion, const PlayerState& state)
     : QObject(&LblVersion), LblVersion_(LblVersion), state_(state), coloured_(LblVersion.text()) {
     setTextColour(LblVersion_, kFirstStatusColour);
     LblVersion_.installEventFilter(this);
+    backToNotice_.setSingleShot(true);
+    connect(&backToNotice_, &QTimer::timeout, this, [this] {
+        if (!notice_.isEmpty())
+            LblVersion_.setText(notice_);
+    });
 }
 
 void StatusLine::follow() {
@@ -28,6 +33,18 @@ void StatusLine::follow() {
         return;
     coloured_ = LblVersion_.text();
     setTextColour(LblVersion_, statusTextColour(coloured_));
+    if (!notice_.isEmpty() && coloured_ != notice_)
+        backToNotice_.start(kBackToNoticeMs);
+}
+
+void StatusLine::setLastingNotice(const QString& notice) {
+    notice_ = notice;
+    if (notice_.isEmpty()) {
+        backToNotice_.stop();
+        return;
+    }
+    LblVersion_.setText(notice_);
+    follow();
 }
 
 void StatusLine::LblVersion_DblClick() {

@@ -80,4 +80,11 @@ void FakeDevice::shortMessage(uint8_t status, uint8_t data1, uint8_t data2) {
                        std::to_string(data2));
 }
 
+// The fake song moves only when a test says so: a syllable ahead is never "due" by the clock.
+int32_t FakeDevice::millisecondsUntil(int64_t tick) const {
+    if (mode_ != ModePlaying)
+        return -1;
+    return tick <= audibleTime().tick ? 0 : -1;
+}
+
 } // namespace player

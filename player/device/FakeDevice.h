@@ -19,6 +19,9 @@ public:
     // Moves the song as if it had played; past the length it reads stopped at the end.
     void advanceTo(int32_t sixteenths);
     void setError(int32_t code) { error_ = code; }
+    // MIDI ticks in a sixteenth note of the fake song (its division / 4), for song times in
+    // ticks; what is heard is exactly the position.
+    void setTicksPerSixteenth(int32_t ticks) { ticksPerSixteenth_ = ticks; }
     void setMode(int32_t mode) { mode_ = mode; }
     // Raises the status tick as the device's timer would, if the interval is not 0.
     void tick();
@@ -44,6 +47,10 @@ public:
     int32_t length() const override { return open_ ? songLength_ : 0; }
     int32_t position() const override { return open_ ? position_ : 0; }
     int32_t error() const override { return error_; }
+    SongTime audibleTime() const override {
+        return {position(), int64_t{position()} * ticksPerSixteenth_};
+    }
+    int32_t millisecondsUntil(int64_t tick) const override;
 
     int openOutput() override;
     void shortMessage(uint8_t status, uint8_t data1, uint8_t data2) override;
@@ -60,6 +67,7 @@ private:
     int32_t startPosition_ = 0;
     int32_t tickInterval_ = 0;
     int32_t error_ = 0;
+    int32_t ticksPerSixteenth_ = 120;
     std::function<void()> tick_;
 };
 

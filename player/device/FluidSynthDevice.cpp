@@ -7,6 +7,7 @@
 #include <QtDebug>
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 
@@ -28,7 +29,31 @@ void routeFluidLog() {
     });
 }
 
-constexpr int kRenderBlock = 512; // frames per render call
+constexpr int kRenderBlock = 512; // frames per render call of the file and manual paths
+
+// The synthesiser's master gain. FluidSynth's own default, 0.2, leaves too little
+// headroom once every channel is at full volume, as the MIDI reset before each song puts
+// them; this keeps the loudness of FluidSynth's own renders within a decibel or two and
+// leaves the rare peak beyond full scale to the limiter.
+constexpr double kSynthGain = 0.16;
+// The limiter's ceiling sits just under full scale so a 16-bit sample never saturates;
+// it lets go over a fifth of a second, slower than any beat, so it does not pump.
+constexpr float kCeiling = 0.98f;
+constexpr double kReleaseSeconds = 0.2;
+
+constexpr int kSongChannels = 16;
+
+// The sound card closes after this much silence (a reverb tail has died by then), and is
+// taken as lost when it has not pulled for this long while a song plays.
+constexpr int64_t kQuietBeforeClose = 2'000'000'000;
+constexpr int64_t kSilentDriverIsLost = 750'000'000;
+constexpr int kWatchIntervalMs = 250;
+
+int64_t nowNanoseconds() {
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 std::optional<std::vector<unsigned char>> readSong(const std::string& file) {
     std::ifstream in(file, std::ios::binary | std::ios::ate);
@@ -44,45 +69,61 @@ std::optional<std::vector<unsigned char>> readSong(const std::string& file) {
     return bytes;
 }
 
+int16_t toSample(float value) {
+    return static_cast<int16_t>(std::lround(std::clamp(value, -1.0f, 1.0f) * 32767.0f));
+}
+
 } // namespace
 
-FluidSynthDevice::Options FluidSynthDevice::Options::fromEnvironment(const std::string& appFolder) {
+FluidSynthDevice::Options FluidSynthDevice::Options::fromEnvironment(const std::string& songFolder) {
     Options options;
-    options.soundFont = chooseSoundFont(appFolder).value_or("");
+    options.soundFont = chooseSoundFont(songFolder).value_or("");
     if (const char* wav = std::getenv("MELODECK_AUDIO_FILE"); wav && *wav)
         options.wavFile = wav;
     return options;
 }
 
-FluidSynthDevice::FluidSynthDevice(Options options) {
+FluidSynthDevice::FluidSynthDevice(Options options)
+    : manualClock_(options.manualClock), limiter_(kCeiling, 1), clock_(44100) {
     routeFluidLog();
     settings_.reset(new_fluid_settings());
     if (settings_) {
         // The file player follows the rendered samples, so time is whatever the output pulls.
         fluid_settings_setstr(settings_.get(), "player.timing-source", "sample");
+        // Instruments are reset here before each play, on this thread; the player's own
+        // reset at a song's end would drop the held instruments on the audio thread.
+        fluid_settings_setint(settings_.get(), "player.reset-synth", 0);
         fluid_settings_setint(settings_.get(), "synth.lock-memory", 0);
+        fluid_settings_setnum(settings_.get(), "synth.gain", kSynthGain);
         // Only the samples of the instruments a song uses are held: a full General MIDI
         // SoundFont is some 150 MB, a song needs a few of its instruments.
         fluid_settings_setint(settings_.get(), "synth.dynamic-sample-loading", 1);
         synth_.reset(new_fluid_synth(settings_.get()));
     }
     if (!synth_) {
-        notice_ = "The synthesiser could not be started: no song can play.";
+        soundFontNotice_ = "The synthesiser could not be started: no song can play.";
+        updateNotice();
         error_ = 1;
         return;
     }
     double rate = 44100;
     fluid_settings_getnum(settings_.get(), "synth.sample-rate", &rate);
     sampleRate_ = static_cast<int>(rate);
+    clock_.setSampleRate(sampleRate_);
+    limiter_ = PeakLimiter(kCeiling, static_cast<int>(kReleaseSeconds * sampleRate_));
 
-    if (options.soundFont.empty())
-        notice_ = "No SoundFont found: put a .sf2 or .sf3 file into the program's folder.";
-    else if (fluid_synth_sfload(synth_.get(), options.soundFont.c_str(), 1) == FLUID_FAILED)
-        notice_ = "Cannot load the SoundFont " + options.soundFont + ".";
-    else
-        hasSoundFont_ = true;
-
-    startSoundOutput(options);
+    loadSoundFont(options.soundFont);
+    startFileOutput(options);
+    if (!manualClock_ && !wav_) {
+        soundCard_ = std::make_unique<AudioOutput>(settings_.get());
+        // Opened once at start so that a missing sound card is told at once; it closes
+        // again when it has had nothing but silence to play for a while.
+        if (openSoundCard())
+            quietSinceNanoseconds_ = nowNanoseconds();
+        connect(&soundCardWatch_, &QTimer::timeout, this, [this] { watchSoundCard(); });
+        soundCardWatch_.start(kWatchIntervalMs);
+    }
+    updateNotice();
 
     tickTimer_.setTimerType(Qt::PreciseTimer);
     connect(&tickTimer_, &QTimer::timeout, this, [this] {
@@ -93,45 +134,188 @@ FluidSynthDevice::FluidSynthDevice(Options options) {
 
 FluidSynthDevice::~FluidSynthDevice() {
     tickTimer_.stop();
-    stopRendering_ = true;
-    if (renderThread_.joinable())
-        renderThread_.join();
-    driver_.reset();
+    soundCardWatch_.stop();
+    stopRenderThread();
+    closeSoundCard();
     player_.reset();
 }
 
-void FluidSynthDevice::startSoundOutput(const Options& options) {
-    if (!options.wavFile.empty()) {
-        wav_ = std::make_unique<WavWriter>(options.wavFile, sampleRate_);
-        if (!wav_->ok()) {
-            notice_ = "Cannot write the sound file " + options.wavFile + ".";
-            wav_.reset();
-        }
-    }
-    if (options.manualClock)
+void FluidSynthDevice::loadSoundFont(const std::string& soundFont) {
+    if (soundFont.empty())
+        soundFontNotice_ =
+            "No SoundFont found: put a .sf2 or .sf3 file into the song folder.";
+    else if (fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+        soundFontNotice_ = "Cannot load the SoundFont " + soundFont + ".";
+    else
+        hasSoundFont_ = true;
+    if (hasSoundFont_)
+        presets_ = std::make_unique<PresetHolder>(fluid_synth_get_sfont(synth_.get(), 0));
+}
+
+void FluidSynthDevice::startFileOutput(const Options& options) {
+    if (options.wavFile.empty())
         return;
-    if (!wav_) {
-        driver_.reset(
-            new_fluid_audio_driver2(settings_.get(), &FluidSynthDevice::renderForDriver, this));
-        if (driver_)
-            return;
-        if (notice_.empty())
-            notice_ = "No sound output could be opened: songs play silently.";
+    wavFile_ = options.wavFile;
+    wav_ = std::make_unique<WavWriter>(options.wavFile, sampleRate_);
+    if (!wav_->ok()) {
+        outputNotice_ = "Cannot write the sound file " + options.wavFile + ".";
+        wav_.reset();
     }
-    // Without a sound card the render thread keeps the song moving in real time.
+    // The file is the listener: it takes the sound in real time unless a test clocks it.
+    if (wav_ && !options.manualClock)
+        startRenderThread();
+}
+
+std::string FluidSynthDevice::outputDescription() const {
+    if (wav_)
+        return "the sound file " + wavFile_;
+    if (manualClock_)
+        return "none (test clock)";
+    if (soundCard_ && soundCard_->isOpen())
+        return soundCard_->description();
+    if (soundCard_ && !outputNotice_.empty())
+        return "none: " + outputNotice_;
+    return soundCard_ ? soundCard_->description() : "none";
+}
+
+void FluidSynthDevice::setOutputNotice(std::string text) {
+    if (text == outputNotice_)
+        return;
+    outputNotice_ = std::move(text);
+    updateNotice();
+}
+
+void FluidSynthDevice::updateNotice() {
+    std::string joined = soundFontNotice_;
+    if (!outputNotice_.empty())
+        joined += (joined.empty() ? "" : " ") + outputNotice_;
+    if (joined == notice_)
+        return;
+    notice_ = std::move(joined);
+    emit noticeChanged();
+}
+
+bool FluidSynthDevice::openSoundCard() {
+    if (soundCard_->isOpen())
+        return true;
+    stopRenderThread();
+    lastPullNanoseconds_ = nowNanoseconds();
+    if (auto failure = soundCard_->open(&FluidSynthDevice::audioCallback, this)) {
+        setOutputNotice(*failure);
+        // The song still keeps time, silently, so the lyric goes on.
+        startRenderThread();
+        return false;
+    }
+    setOutputNotice({});
+    return true;
+}
+
+void FluidSynthDevice::closeSoundCard() {
+    if (soundCard_)
+        soundCard_->close();
+}
+
+void FluidSynthDevice::startRenderThread() {
+    if (renderThread_.joinable())
+        return;
+    stopRendering_ = false;
     renderThread_ = std::thread([this] { renderInRealTime(); });
 }
 
+void FluidSynthDevice::stopRenderThread() {
+    stopRendering_ = true;
+    if (renderThread_.joinable())
+        renderThread_.join();
+}
+
+bool FluidSynthDevice::sounding() const {
+    return transport_ == Transport::Playing && player_ && !reachedEnd();
+}
+
+void FluidSynthDevice::watchSoundCard() {
+    const int64_t now = nowNanoseconds();
+    if (!soundCard_->isOpen())
+        return;
+    if (sounding()) {
+        quietSinceNanoseconds_ = now;
+        if (now - lastPullNanoseconds_ > kSilentDriverIsLost) {
+            // The driver's thread has given up (a sound server that went away): the song
+            // would stand still for ever. The status tick reports the error and stops.
+            closeSoundCard();
+            error_ = 1;
+            setOutputNotice("The sound output was lost: press Play to try it again.");
+        }
+        return;
+    }
+    // Rendering silence costs a steady share of a core; nobody hears it.
+    if (now - quietSinceNanoseconds_ > kQuietBeforeClose)
+        closeSoundCard();
+}
+
+void FluidSynthDevice::mix(float* left, float* right, int frames) {
+    for (int done = 0; done < frames; done += AudibleClock::kBlockFrames) {
+        const int n = std::min(AudibleClock::kBlockFrames, frames - done);
+        std::optional<int64_t> tick;
+        if (player_ && fluid_player_get_status(player_.get()) == FLUID_PLAYER_PLAYING)
+            tick = fluid_player_get_current_tick(player_.get());
+        // Reverb and chorus mixed into the dry signal, as every output must hear them.
+        fluid_synth_write_float(synth_.get(), n, left + done, 0, 1, right + done, 0, 1);
+        clock_.rendered(tick);
+    }
+    limiter_.process(left, right, frames);
+}
+
+int FluidSynthDevice::audioCallback(void* device, int frames, int, float*[], int outCount,
+                                    float* out[]) {
+    auto* self = static_cast<FluidSynthDevice*>(device);
+    if (outCount < 2 || frames <= 0)
+        return FLUID_OK;
+    const auto start = std::chrono::steady_clock::now();
+    const int held = self->soundCard_ ? self->soundCard_->heldFrames() : 0;
+    {
+        const std::lock_guard hold(self->renderLock_);
+        self->clock_.pulled(start, held);
+        self->mix(out[0], out[1], frames);
+    }
+    const auto end = std::chrono::steady_clock::now();
+    self->lastPullNanoseconds_ =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(end.time_since_epoch()).count();
+    const int64_t took =
+        std::chrono::duration_cast<std::chrono::microseconds>(end - start).count();
+    int64_t longest = self->longestPullMicroseconds_.load();
+    while (took > longest && !self->longestPullMicroseconds_.compare_exchange_weak(longest, took)) {
+    }
+    return FLUID_OK;
+}
+
+int64_t FluidSynthDevice::takeLongestPullMicroseconds() {
+    return longestPullMicroseconds_.exchange(0);
+}
+
+double FluidSynthDevice::pullPeriodMilliseconds() const {
+    if (!soundCard_ || !soundCard_->isOpen())
+        return 0;
+    return 1000.0 * soundCard_->periodFrames() / soundCard_->sampleRate();
+}
+
 void FluidSynthDevice::renderFrames(int frames) {
-    std::vector<int16_t> buffer(static_cast<size_t>(kRenderBlock) * 2);
+    std::vector<float> left(kRenderBlock);
+    std::vector<float> right(kRenderBlock);
+    std::vector<int16_t> interleaved(static_cast<size_t>(kRenderBlock) * 2);
     while (frames > 0) {
         const int n = std::min(frames, kRenderBlock);
         {
             const std::lock_guard hold(renderLock_);
-            fluid_synth_write_s16(synth_.get(), n, buffer.data(), 0, 2, buffer.data(), 1, 2);
+            clock_.pulled(std::chrono::steady_clock::now(), 0);
+            mix(left.data(), right.data(), n);
         }
-        if (wav_)
-            wav_->write(buffer.data(), n);
+        if (wav_) {
+            for (int i = 0; i < n; ++i) {
+                interleaved[2 * static_cast<size_t>(i)] = toSample(left[i]);
+                interleaved[2 * static_cast<size_t>(i) + 1] = toSample(right[i]);
+            }
+            wav_->write(interleaved.data(), n);
+        }
         frames -= n;
     }
 }
@@ -154,13 +338,6 @@ void FluidSynthDevice::renderInRealTime() {
     }
 }
 
-int FluidSynthDevice::renderForDriver(void* device, int frames, int effectCount, float* effects[],
-                                      int outCount, float* out[]) {
-    auto* self = static_cast<FluidSynthDevice*>(device);
-    const std::lock_guard hold(self->renderLock_);
-    return fluid_synth_process(self->synth_.get(), frames, effectCount, effects, outCount, out);
-}
-
 void FluidSynthDevice::render(int milliseconds) {
     if (!synth_ || milliseconds <= 0)
         return;
@@ -175,7 +352,7 @@ std::optional<std::string> FluidSynthDevice::open(const std::string& file) {
     if (!synth_)
         return notice_;
     if (!hasSoundFont_)
-        return notice_;
+        return soundFontNotice_;
     auto bytes = readSong(file);
     if (!bytes)
         return std::string();
@@ -184,10 +361,21 @@ std::optional<std::string> FluidSynthDevice::open(const std::string& file) {
         return *failure;
     song_ = std::move(*bytes);
     timing_ = std::get<SongTiming>(timing);
+    if (presets_)
+        presets_->hold(timing_->presets);
     transport_ = Transport::Stopped;
     startTick_ = 0;
     error_ = 0;
     return std::nullopt;
+}
+
+// What FluidSynth's player would do at the start of a song, done here where loading an
+// instrument cannot hold up the sound: every song channel back to its first instrument.
+void FluidSynthDevice::resetPrograms() {
+    for (int channel = 0; channel < kSongChannels; ++channel) {
+        fluid_synth_bank_select(synth_.get(), channel, 0);
+        fluid_synth_program_change(synth_.get(), channel, 0);
+    }
 }
 
 void FluidSynthDevice::close() {
@@ -204,6 +392,7 @@ void FluidSynthDevice::close() {
 }
 
 bool FluidSynthDevice::startPlayerAt(int64_t tick) {
+    resetPrograms();
     const std::lock_guard hold(renderLock_);
     player_.reset(new_fluid_player(synth_.get()));
     if (!player_ || fluid_player_add_mem(player_.get(), song_.data(), song_.size()) != FLUID_OK ||
@@ -219,6 +408,13 @@ bool FluidSynthDevice::startPlayerAt(int64_t tick) {
 void FluidSynthDevice::play() {
     if (!timing_)
         return;
+    if (soundCard_) {
+        // A lost sound card is tried again; the song moves silently if it still fails.
+        if (error_ != 0 && !soundCard_->isOpen())
+            error_ = 0;
+        openSoundCard();
+        quietSinceNanoseconds_ = nowNanoseconds();
+    }
     if (transport_ == Transport::Paused || (transport_ == Transport::Playing && !reachedEnd())) {
         // A held or running player jumps: the seek is taken up at its next step.
         fluid_player_seek(player_.get(), static_cast<int>(startTick_));
@@ -297,12 +493,46 @@ int32_t FluidSynthDevice::length() const {
     return timing_ ? ticksToSixteenths(timing_->endTick) : 0;
 }
 
-int32_t FluidSynthDevice::position() const {
+int64_t FluidSynthDevice::currentTick() const {
     if (!timing_ || !player_)
         return 0;
     if (reachedEnd())
-        return length();
-    return std::min(length(), ticksToSixteenths(fluid_player_get_current_tick(player_.get())));
+        return timing_->endTick;
+    return std::min<int64_t>(timing_->endTick, fluid_player_get_current_tick(player_.get()));
+}
+
+int32_t FluidSynthDevice::position() const {
+    if (!timing_ || !player_)
+        return 0;
+    return std::min(length(), ticksToSixteenths(currentTick()));
+}
+
+// The song time being heard is the rendered song time less what the output still holds
+// (the driver's buffer, AudioOutput::heldFrames; nothing for the file and the manual clock,
+// whose samples are "heard" as they are rendered). Before the first sample of a new start
+// reaches the listener, the start position is what is heard.
+SongTime FluidSynthDevice::audibleTime() const {
+    if (!timing_)
+        return {};
+    int64_t tick = currentTick();
+    if (!manualClock_ && transport_ == Transport::Playing) {
+        const int64_t frame = clock_.audibleFrame(std::chrono::steady_clock::now());
+        tick = std::clamp<int64_t>(clock_.tickAt(frame).value_or(startTick_), 0, tick);
+    }
+    return {ticksToSixteenths(tick), tick};
+}
+
+int32_t FluidSynthDevice::millisecondsUntil(int64_t tick) const {
+    if (!timing_ || !player_ || transport_ != Transport::Playing)
+        return -1;
+    const int64_t ahead = tick - audibleTime().tick;
+    if (ahead <= 0)
+        return 0;
+    const int tempo = fluid_player_get_midi_tempo(player_.get()); // microseconds a quarter
+    if (tempo <= 0)
+        return -1;
+    const double ms = static_cast<double>(ahead) * tempo / timing_->division / 1000.0;
+    return static_cast<int32_t>(std::min(ms, 3600000.0));
 }
 
 int FluidSynthDevice::openOutput() {

@@ -12,6 +12,13 @@
 
 namespace player {
 
+// A moment of the song in both of its units: sixteenth notes, as length and position are
+// read, and the MIDI tick, for what must be finer than a sixteenth.
+struct SongTime {
+    int32_t sixteenths = 0;
+    int64_t tick = 0;
+};
+
 class SequencerDevice {
 public:
     virtual ~SequencerDevice() = default;
@@ -61,6 +68,15 @@ public:
     // Playing position, sixteenth notes from the start; 0 when nothing is open. Never
     // negative, never above length.
     virtual int32_t position() const = 0;
+
+    // The song time of the sound reaching the listener now: the playing position less what
+    // the sound output still holds. Never above position(); the start position until the
+    // song's first sound is heard.
+    virtual SongTime audibleTime() const = 0;
+
+    // Milliseconds until `tick` will be heard at the tempo now in force; 0 when it is heard
+    // already, -1 when it cannot be told (nothing plays).
+    virtual int32_t millisecondsUntil(int64_t tick) const = 0;
 
     // 0, or not 0 once the device failed while a song was open (the synthesiser or the
     // sound output broke down). Reset by the next open.

@@ -1,6 +1,7 @@
 #include "SongTiming.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace player {
@@ -63,10 +64,17 @@ private:
     size_t pos_ = 0;
 };
 
-// Ticks to the end of one track body; no value when it is cut short or malformed.
-std::optional<int64_t> trackEnd(Reader track) {
+void notePreset(std::vector<PresetUse>& presets, PresetUse use) {
+    if (std::find(presets.begin(), presets.end(), use) == presets.end())
+        presets.push_back(use);
+}
+
+// Ticks to the end of one track body, noting its program changes; no value when it is
+// cut short or malformed.
+std::optional<int64_t> trackEnd(Reader track, std::vector<PresetUse>& presets) {
     int64_t tick = 0;
     unsigned running = 0;
+    std::array<uint8_t, 16> bank{};
     while (!track.atEnd()) {
         auto delta = track.varLen();
         auto first = delta ? track.byte() : std::nullopt;
@@ -100,11 +108,20 @@ std::optional<int64_t> trackEnd(Reader track) {
             return std::nullopt;
         }
         const unsigned kind = status & 0xF0;
-        size_t dataBytes = (kind == 0xC0 || kind == 0xD0) ? 1 : 2;
-        if (runningStatus)
-            --dataBytes; // the byte taken as status was the first data byte
-        if (!track.skip(dataBytes))
-            return std::nullopt;
+        const size_t dataBytes = (kind == 0xC0 || kind == 0xD0) ? 1 : 2;
+        std::array<unsigned, 2> data{*first, 0};
+        for (size_t i = runningStatus ? 1 : 0; i < dataBytes; ++i) {
+            auto b = track.byte();
+            if (!b)
+                return std::nullopt;
+            data[i] = *b;
+        }
+        const unsigned channel = status & 0x0F;
+        if (kind == 0xB0 && data[0] == 0)
+            bank[channel] = static_cast<uint8_t>(data[1] & 0x7F);
+        else if (kind == 0xC0)
+            notePreset(presets, {static_cast<uint8_t>(channel), bank[channel],
+                                 static_cast<uint8_t>(data[0] & 0x7F)});
     }
     return tick;
 }
@@ -138,7 +155,7 @@ std::variant<SongTiming, std::string> readSongTiming(const std::vector<unsigned 
         Reader body = in.take(*length);
         if (!isTrack)
             continue;
-        auto end = trackEnd(body);
+        auto end = trackEnd(body, timing.presets);
         if (!end)
             return std::string();
         timing.endTick = std::max(timing.endTick, *end);

@@ -128,6 +128,7 @@ public:
     void StatusTick();
     // Raised when the transport flags were set from the device.
     Playback& playback() { return *playback_; }
+    StatusLine& statusLine() { return *statusLine_; }
 
     // The song list and auto-play.
     void CmdList_Click() override;

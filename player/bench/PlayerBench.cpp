@@ -1,10 +1,13 @@
-// Measures the player's song loading and its memory while a song plays, on the real
-// windows, the real extractor and the FluidSynth device with the default SoundFont.
+// Measures the player's song loading, its memory while a song plays and the longest pull
+// of the sound card, on the real windows, the real extractor and the FluidSynth device
+// with the default SoundFont.
 //
-//   player_bench [song.kar] [runs]
+//   player_bench [--runs N] [song.kar ...]
 //
-// Load time: from setting TxtPathName to the end of LoadLyricData, median of the runs.
-// Memory: resident set size after the song has played for five seconds.
+// Load time: from setting TxtPathName to the end of LoadLyricData, median of N runs (15)
+// of the first song. Then each song plays for five seconds: the resident set size after
+// it, and the longest time the sound card's callback took to render one period, against
+// the period (without MELODECK_AUDIO_FILE, on the driver the player chooses).
 #include "MidiBuilder.h"
 #include "TempDir.h"
 #include "device/FluidSynthDevice.h"
@@ -84,14 +87,25 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "no textpull in %s\n", built.c_str());
         return 1;
     }
-    const int runs = argc > 2 ? std::max(1, std::atoi(argv[2])) : 15;
+    QStringList songs = QCoreApplication::arguments().mid(1);
+    int runs = 15;
+    if (const auto at = songs.indexOf(QStringLiteral("--runs")); at >= 0 && at + 1 < songs.size()) {
+        runs = std::max(1, songs.at(at + 1).toInt());
+        songs.remove(at, 2);
+    }
 
     testkit::TempDir folder;
     fs::create_symlink(built / "textpull", folder / "textpull");
-    if (argc > 1)
-        fs::copy_file(argv[1], folder / "song.kar");
-    else
-        testkit::writeBytes(folder / "song.kar", generatedSong());
+    std::vector<std::string> names;
+    if (songs.isEmpty()) {
+        testkit::writeBytes(folder / "song0.kar", generatedSong());
+        names.push_back("generated");
+    }
+    for (qsizetype i = 0; i < songs.size(); ++i) {
+        fs::copy_file(songs.at(i).toStdString(),
+                      folder / ("song" + std::to_string(i) + ".kar"));
+        names.push_back(fs::path(songs.at(i).toStdString()).filename().string());
+    }
 
     player::PlayerState state;
     state.AppFolder = QString::fromStdString(folder.path().string());
@@ -101,36 +115,54 @@ int main(int argc, char** argv) {
     player::FrmLyric lyric;
     player::FrmMain panel(state, device, device, lyric);
     const long rssBefore = statusField("VmRSS:");
-
-    std::vector<double> loads;
-    for (int run = 0; run < runs; ++run) {
+    auto load = [&](const QString& song) {
         {
             const QSignalBlocker quiet(panel.TxtPathName);
             panel.TxtPathName->setText(QString());
         }
+        panel.TxtPathName->setText(song);
+        if (processEventsUntil([&] { return device.canPlay(); }, 10000))
+            return true;
+        std::fprintf(stderr, "%s did not load: %s\n", song.toLocal8Bit().constData(),
+                     panel.LblVersion->text().toLocal8Bit().constData());
+        return false;
+    };
+
+    std::vector<double> loads;
+    for (int run = 0; run < runs; ++run) {
         QElapsedTimer clock;
         clock.start();
-        panel.TxtPathName->setText("song.kar");
-        if (!processEventsUntil([&] { return device.canPlay(); }, 10000)) {
-            std::fprintf(stderr, "the song did not load: %s\n",
-                         panel.LblVersion->text().toLocal8Bit().constData());
+        if (!load("song0.kar"))
             return 1;
-        }
         loads.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
     }
     std::sort(loads.begin(), loads.end());
-    std::printf("load time (TxtPathName to the end of LoadLyricData), %d runs: median %.1f ms, "
-                "min %.1f ms, max %.1f ms\n",
-                runs, loads[loads.size() / 2], loads.front(), loads.back());
+    std::printf("load time (TxtPathName to the end of LoadLyricData), %d runs of %s: median "
+                "%.1f ms, min %.1f ms, max %.1f ms\n",
+                runs, names.front().c_str(), loads[loads.size() / 2], loads.front(),
+                loads.back());
 
-    panel.RewindLyric();
-    device.setTickInterval(100);
-    device.play();
-    processEventsUntil([] { return false; }, 5000);
-    std::printf("playing for 5 s: position %d of %d sixteenths\n", device.position(),
-                device.length());
-    std::printf("resident memory while playing: %ld MB (before loading %ld MB, peak %ld MB)\n",
-                statusField("VmRSS:") / 1024, rssBefore / 1024, statusField("VmHWM:") / 1024);
+    std::printf("sound to %s\n", device.outputDescription().c_str());
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (!load(QStringLiteral("song%1.kar").arg(i)))
+            return 1;
+        panel.RewindLyric();
+        device.takeLongestPullMicroseconds();
+        device.setTickInterval(100);
+        device.play();
+        processEventsUntil([] { return false; }, 5000);
+        device.stop();
+        device.setTickInterval(0);
+        std::printf("%s: 5 s played to sixteenth %d of %d; resident memory %ld MB (before "
+                    "loading %ld MB, peak %ld MB)",
+                    names[i].c_str(), device.position(), device.length(),
+                    statusField("VmRSS:") / 1024, rssBefore / 1024, statusField("VmHWM:") / 1024);
+        if (device.pullPeriodMilliseconds() > 0)
+            std::printf("; longest audio callback %.2f ms of a %.1f ms period",
+                        static_cast<double>(device.takeLongestPullMicroseconds()) / 1000.0,
+                        device.pullPeriodMilliseconds());
+        std::printf("\n");
+    }
     if (!device.notice().empty())
         std::printf("device: %s\n", device.notice().c_str());
     return 0;

@@ -99,6 +99,7 @@ void FrmMain::playWithoutLyricData() {
 int16_t FrmMain::RewindLyric() {
     device_.setStartPosition(0);
     state_.NextTime = 0;
+    state_.NextTick = 0;
     state_.LastRowUpper = True;
     state_.LineReady = False;
     state_.NeedNewLine = False;

@@ -32,13 +32,21 @@ LyricAdvance::LyricAdvance(PlayerState& state, LyricCanvas& canvas, LyricAdvance
     : state_(state), canvas_(canvas), host_(host), device_(device) {}
 
 void LyricAdvance::AdvanceLyric(int32_t position) {
+    advance(position, [&] { return position >= state_.NextTime; });
+}
+
+void LyricAdvance::AdvanceLyric(SongTime at) {
+    advance(at.sixteenths, [&] { return at.tick >= state_.NextTick; });
+}
+
+void LyricAdvance::advance(int32_t position, const std::function<bool()>& syllableDue) {
     const int32_t diff = state_.NextTime - position;
     const bool lineDue = state_.NeedNewLine != False ||
                          (state_.LineReady == False && diff > 0 && diff <= kDrawAhead);
     if (lineDue && beginsLine(state_.NextSyllable) && !drawNextLine(diff))
         return;
 
-    lightSyllables(position);
+    lightSyllables(syllableDue);
 
     if (state_.PictureChangeDue == False)
         return;
@@ -122,8 +130,8 @@ void LyricAdvance::readAheadLine() {
     state_.NextLine = trimSpaces(*line);
 }
 
-void LyricAdvance::lightSyllables(int32_t position) {
-    while (!LyricDataAtEnd(state_) && position >= state_.NextTime) {
+void LyricAdvance::lightSyllables(const std::function<bool()>& syllableDue) {
+    while (!LyricDataAtEnd(state_) && syllableDue()) {
         for (const QString& character : lyricCharacters(state_.NextSyllable)) {
             if (!isLyricMarker(character)) {
                 canvas_.print(character);

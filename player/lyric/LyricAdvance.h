@@ -8,6 +8,8 @@
 #include "device/SequencerDevice.h"
 #include "state/PlayerState.h"
 
+#include <functional>
+
 namespace player {
 
 class LyricAdvance {
@@ -15,14 +17,20 @@ public:
     LyricAdvance(PlayerState& state, LyricCanvas& canvas, LyricAdvanceHost& host,
                  SequencerDevice& device);
 
-    // position: the playing position in sixteenth notes, as the device reads it.
+    // position: the playing position in sixteenth notes, as the device reads it; a
+    // syllable is lit once the position reaches its sixteenth.
     void AdvanceLyric(int32_t position);
+    // The same at a song time known to the tick: lines are still drawn by the sixteenth,
+    // and a syllable is lit once the time reaches its own tick.
+    void AdvanceLyric(SongTime at);
 
     static const QColor kShadow;
     static const QColor kUnsung;
     static const QColor kSung;
 
 private:
+    // syllableDue: whether the pending syllable's time has come.
+    void advance(int32_t position, const std::function<bool()>& syllableDue);
     // False when the font failed; the program is then ending.
     bool drawNextLine(int32_t diff);
     // False when the font failed.
@@ -30,7 +38,7 @@ private:
     double centredX() const;
     void printLine(double x, double y);
     void readAheadLine();
-    void lightSyllables(int32_t position);
+    void lightSyllables(const std::function<bool()>& syllableDue);
     void readNextRecord();
     void fontFailure();
 

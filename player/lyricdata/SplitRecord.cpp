@@ -8,6 +8,7 @@ void SplitRecord(PlayerState& state) {
     const std::string& record = state.RawRecord;
     if (record.size() <= 1) {
         state.NextTime = 0;
+        state.NextTick = 0;
         state.NextSyllable.clear();
         return;
     }
@@ -15,11 +16,11 @@ void SplitRecord(PlayerState& state) {
     const auto bar = record.find('|', 1);
     if (bar == std::string::npos)
         return;
+    state.NextTick = leadingNumber(std::string_view(record).substr(0, bar));
     // Division below 4 ends the program before any record is read, so TicksPer16th is at
     // least 1 here; the test keeps a stray caller from dividing by zero.
     if (state.TicksPer16th > 0)
-        state.NextTime =
-            leadingNumber(std::string_view(record).substr(0, bar)) / state.TicksPer16th;
+        state.NextTime = static_cast<int32_t>(state.NextTick / state.TicksPer16th);
     state.NextSyllable = record.substr(bar + 1);
 }
 

@@ -69,6 +69,7 @@ struct PanelState {
     int32_t TicksPer16th = 0;   // Division \ 4; record ticks are divided by it
     std::string RawRecord;      // the record line read last from "Input.dat"
     int32_t NextTime = 0;       // time of the pending syllable, sixteenth notes
+    int64_t NextTick = 0;       // the same time in MIDI ticks, as its record gives it
     std::string NextSyllable;   // the pending syllable; may begin with "/" or "\"
     std::string NextLine;       // the next line of "Input.str", drawn when its first syllable nears
     Flag32 LineReady = False;   // NextLine's predecessor is drawn and waits for its syllable

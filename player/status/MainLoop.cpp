@@ -13,7 +13,7 @@ constexpr int32_t kLongestShown = 32000; // the position displays' range
 MainLoop::MainLoop(PlayerState& state, SequencerDevice& device, Parts parts, AutoPlayLamps& lamps,
                    Playback& playback, SongList& songList, LyricAdvance& lyric)
     : state_(state), device_(device), parts_(parts), lamps_(lamps), playback_(playback),
-      songList_(songList), lyric_(lyric) {}
+      songList_(songList), lyric_(lyric), syllables_(state, device, lyric) {}
 
 void MainLoop::StatusTick() {
     if (device_.error() != 0) {
@@ -38,11 +38,15 @@ void MainLoop::StatusTick() {
         parts_.HScroll1.setValue(position);
         parts_.ProgressBar1.setValue(position);
     }
-    lyric_.AdvanceLyric(position);
+    // The position read above is the rendered one, which runs ahead of the speakers by
+    // the sound output's buffer; the lyric takes the time of what is heard.
+    lyric_.AdvanceLyric(device_.audibleTime());
+    syllables_.aim();
 }
 
 void MainLoop::deviceError() {
     device_.setTickInterval(0);
+    syllables_.stop();
     state_.IsPlaying = False;
     state_.IsStopped = True;
     parts_.LblVersion.setText(QStringLiteral("MCI device error."));
@@ -54,6 +58,7 @@ void MainLoop::deviceError() {
 
 void MainLoop::endOfSong() {
     device_.setTickInterval(0);
+    syllables_.stop();
     state_.IsPlaying = False;
     state_.IsStopped = True;
     state_.PictureChangeDue = False;

@@ -1,7 +1,8 @@
 #pragma once
 // The player's main loop, run at every status tick of the device while a song plays: it
 // catches a device error, ends the song and applies the auto-play mode, or moves the
-// position displays and the lyric on.
+// position displays and the lyric on. The lyric follows the song time being heard, and
+// between ticks the syllable timer lights each syllable as it is heard.
 #include "device/SequencerDevice.h"
 #include "lyric/LyricAdvance.h"
 #include "lyric/LyricCanvas.h"
@@ -9,6 +10,7 @@
 #include "songlist/SongList.h"
 #include "state/AutoPlayLamps.h"
 #include "state/PlayerState.h"
+#include "status/SyllableTimer.h"
 #include "widgets/FormTimer.h"
 
 #include <QLabel>
@@ -48,6 +50,7 @@ private:
     Playback& playback_;
     SongList& songList_;
     LyricAdvance& lyric_;
+    SyllableTimer syllables_;
 };
 
 } // namespace player

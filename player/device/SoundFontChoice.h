@@ -1,7 +1,7 @@
 #pragma once
 // Which SoundFont the synthesiser loads: the first "*.sf2" or "*.sf3" of the application
-// folder (letter case ignored, names sorted without regard to case), else the system's
-// General MIDI SoundFont.
+// folder (letter case ignored, names sorted without regard to case), else Debian's FluidR3
+// GM, else the system's General MIDI SoundFont.
 #include <optional>
 #include <string>
 

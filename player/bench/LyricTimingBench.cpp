@@ -154,7 +154,8 @@ int main(int argc, char** argv) {
             ++next;
         if (state.LyricDataEnded != False)
             next = syllables.size();
-        if (next == pending)
+        // Before the first record is read the pending one is the division line.
+        if (next == pending || (next == syllables.size() && state.LyricDataEnded == False))
             return;
         const double heardMs = tempo->milliseconds(device.audibleTime().tick);
         for (size_t i = pending; i < next; ++i) {

@@ -38,8 +38,8 @@ public:
     int64_t renderedFrames() const;
 
     // The frame reaching the listener at `now`: the frames rendered at the last pull, less
-    // what the output held then, plus the time since; never past what is rendered, never
-    // below zero, never backwards.
+    // what the output held then, plus the time since; never past the last frame rendered,
+    // never below zero, never backwards.
     int64_t audibleFrame(Clock::time_point now) const;
 
     // The song tick at `frame`, interpolated within its block; none when no song was

@@ -44,9 +44,10 @@ constexpr double kReleaseSeconds = 0.2;
 constexpr int kSongChannels = 16;
 
 // The sound card closes after this much silence (a reverb tail has died by then), and is
-// taken as lost when it has not pulled for this long while a song plays.
+// taken as lost when it has not pulled for this long while a song plays: longer than a
+// sound server may hold a new stream before it starts (over a second has been seen).
 constexpr int64_t kQuietBeforeClose = 2'000'000'000;
-constexpr int64_t kSilentDriverIsLost = 750'000'000;
+constexpr int64_t kSilentDriverIsLost = 3'000'000'000;
 constexpr int kWatchIntervalMs = 250;
 
 int64_t nowNanoseconds() {

@@ -61,11 +61,12 @@ TEST_F(AudibleClockTest, WhatIsHeardIsWhatWasRenderedLessWhatTheOutputHolds) {
     EXPECT_EQ(clock_.audibleFrame(t0_), 1024 - 768);
     // 5 ms later 240 more frames have reached the listener.
     EXPECT_EQ(clock_.audibleFrame(t0_ + std::chrono::milliseconds(5)), 1024 - 768 + 240);
-    // Never past what was rendered, however late the next pull comes.
-    EXPECT_EQ(clock_.audibleFrame(t0_ + std::chrono::seconds(3)), 1024);
+    // Never past the last frame rendered, however late the next pull comes.
+    EXPECT_EQ(clock_.audibleFrame(t0_ + std::chrono::seconds(3)), 1023);
+    EXPECT_TRUE(clock_.tickAt(1023));
     // Nor back again when a pull reports a fuller buffer than the time passed suggests.
     clock_.pulled(t0_ + std::chrono::seconds(3), 1024);
-    EXPECT_EQ(clock_.audibleFrame(t0_ + std::chrono::seconds(3)), 1024);
+    EXPECT_EQ(clock_.audibleFrame(t0_ + std::chrono::seconds(3)), 1023);
 }
 
 TEST_F(AudibleClockTest, TicksAreInterpolatedWithinABlockAndHeldAcrossAJump) {

@@ -9,6 +9,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 namespace player {
@@ -70,6 +71,10 @@ std::optional<std::vector<unsigned char>> readSong(const std::string& file) {
     return bytes;
 }
 
+std::string fileName(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
+}
+
 int16_t toSample(float value) {
     return static_cast<int16_t>(std::lround(std::clamp(value, -1.0f, 1.0f) * 32767.0f));
 }
@@ -78,7 +83,11 @@ int16_t toSample(float value) {
 
 FluidSynthDevice::Options FluidSynthDevice::Options::fromEnvironment(const std::string& songFolder) {
     Options options;
-    options.soundFont = chooseSoundFont(songFolder).value_or("");
+    auto choices = soundFontChoices(songFolder);
+    if (!choices.empty()) {
+        options.soundFont = choices.front();
+        options.fallbackSoundFonts.assign(choices.begin() + 1, choices.end());
+    }
     if (const char* wav = std::getenv("MELODECK_AUDIO_FILE"); wav && *wav)
         options.wavFile = wav;
     return options;
@@ -113,14 +122,14 @@ FluidSynthDevice::FluidSynthDevice(Options options)
     clock_.setSampleRate(sampleRate_);
     limiter_ = PeakLimiter(kCeiling, static_cast<int>(kReleaseSeconds * sampleRate_));
 
-    loadSoundFont(options.soundFont);
+    loadSoundFont(options);
     startFileOutput(options);
     if (!manualClock_ && !wav_) {
         soundCard_ = std::make_unique<AudioOutput>(settings_.get());
         // Opened once at start so that a missing sound card is told at once; it closes
         // again when it has had nothing but silence to play for a while.
-        if (openSoundCard())
-            quietSinceNanoseconds_ = nowNanoseconds();
+        openSoundCard();
+        quietSinceNanoseconds_ = nowNanoseconds();
         connect(&soundCardWatch_, &QTimer::timeout, this, [this] { watchSoundCard(); });
         soundCardWatch_.start(kWatchIntervalMs);
     }
@@ -141,15 +150,26 @@ FluidSynthDevice::~FluidSynthDevice() {
     player_.reset();
 }
 
-void FluidSynthDevice::loadSoundFont(const std::string& soundFont) {
-    if (soundFont.empty())
-        soundFontNotice_ =
-            "No SoundFont found: put a .sf2 or .sf3 file into the song folder.";
-    else if (fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED)
-        soundFontNotice_ = "Cannot load the SoundFont " + soundFont + ".";
-    else
+void FluidSynthDevice::loadSoundFont(const Options& options) {
+    if (options.soundFont.empty()) {
+        soundFontNotice_ = "No SoundFont found: put a .sf2 or .sf3 file into the song folder.";
+        return;
+    }
+    std::vector<std::string> tries{options.soundFont};
+    tries.insert(tries.end(), options.fallbackSoundFonts.begin(), options.fallbackSoundFonts.end());
+    for (const std::string& soundFont : tries) {
+        if (fluid_synth_sfload(synth_.get(), soundFont.c_str(), 1) == FLUID_FAILED)
+            continue;
         hasSoundFont_ = true;
-    if (hasSoundFont_)
+        // The one the user put there failed: say so, and that the music still plays.
+        if (soundFont != options.soundFont)
+            soundFontNotice_ = "Cannot load the SoundFont " + fileName(options.soundFont) +
+                               ": " + fileName(soundFont) + " plays instead.";
+        break;
+    }
+    if (!hasSoundFont_)
+        soundFontNotice_ = "Cannot load the SoundFont " + options.soundFont + ".";
+    else
         presets_ = std::make_unique<PresetHolder>(fluid_synth_get_sfont(synth_.get(), 0));
 }
 
@@ -235,11 +255,9 @@ bool FluidSynthDevice::sounding() const {
 
 void FluidSynthDevice::watchSoundCard() {
     const int64_t now = nowNanoseconds();
-    if (!soundCard_->isOpen())
-        return;
     if (sounding()) {
         quietSinceNanoseconds_ = now;
-        if (now - lastPullNanoseconds_ > kSilentDriverIsLost) {
+        if (soundCard_->isOpen() && now - lastPullNanoseconds_ > kSilentDriverIsLost) {
             // The driver's thread has given up (a sound server that went away): the song
             // would stand still for ever. The status tick reports the error and stops.
             closeSoundCard();
@@ -248,9 +266,12 @@ void FluidSynthDevice::watchSoundCard() {
         }
         return;
     }
-    // Rendering silence costs a steady share of a core; nobody hears it.
-    if (now - quietSinceNanoseconds_ > kQuietBeforeClose)
+    // Rendering silence costs a steady share of a core; nobody hears it. The same holds for
+    // the silent clock that stands in for a sound card that would not open.
+    if (now - quietSinceNanoseconds_ > kQuietBeforeClose) {
         closeSoundCard();
+        stopRenderThread();
+    }
 }
 
 void FluidSynthDevice::mix(float* left, float* right, int frames) {

@@ -30,6 +30,8 @@ class FluidSynthDevice : public QObject, public SequencerDevice, public MidiOutp
 public:
     struct Options {
         std::string soundFont; // empty: there is none, and no song opens
+        // Tried in turn when the SoundFont will not load.
+        std::vector<std::string> fallbackSoundFonts;
         // No sound output and no clock of its own: time moves only by render().
         bool manualClock = false;
         std::string wavFile; // the sound goes to this file instead of the sound card
@@ -89,7 +91,7 @@ signals:
 private:
     enum class Transport { Stopped, Playing, Paused };
 
-    void loadSoundFont(const std::string& soundFont);
+    void loadSoundFont(const Options& options);
     void startFileOutput(const Options& options);
     bool openSoundCard();
     void closeSoundCard();

@@ -8,6 +8,7 @@
 #include "device/DeviceMode.h"
 #include "device/SoundFontChoice.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace player;
@@ -209,5 +210,46 @@ TEST(FluidSynthDeviceSoundFont, WithoutASoundFontNoSongOpensAndTheNoticeSaysWhy)
     ASSERT_TRUE(failure);
     EXPECT_EQ(*failure, device.notice());
 }
+
+struct BadSoundFont {
+    const char* name;
+    std::function<testkit::Bytes()> bytes;
+};
+
+void PrintTo(const BadSoundFont& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class SoundFontFallback : public ::testing::TestWithParam<BadSoundFont> {};
+
+// The song folder's own SoundFont is tried first; when it will not load, the notice names
+// it and the next choice plays the song.
+TEST_P(SoundFontFallback, ASoundFontThatWillNotLoadGivesWayToTheNext) {
+    testkit::TempDir dir;
+    testkit::writeBytes(dir / "Broken.sf2", GetParam().bytes());
+    FluidSynthDevice::Options options;
+    options.manualClock = true;
+    options.soundFont = (dir / "Broken.sf2").string();
+    options.fallbackSoundFonts = {(dir / "Missing.sf2").string(), chooseSoundFont("").value()};
+    FluidSynthDevice device(options);
+    EXPECT_NE(device.notice().find("Cannot load the SoundFont Broken.sf2: "), std::string::npos)
+        << device.notice();
+    testkit::writeBytes(dir / "Input.bin", fixtures::soundingSong(480, 480 * 4));
+    EXPECT_FALSE(device.open((dir / "Input.bin").string()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    BadFiles, SoundFontFallback,
+    ::testing::Values(BadSoundFont{"Empty", [] { return testkit::Bytes{}; }},
+                      BadSoundFont{"NotASoundFont",
+                                   [] { return testkit::Bytes(4096, 0x5A); }},
+                      BadSoundFont{"CutShort",
+                                   [] {
+                                       auto whole = testkit::readBytes(
+                                           chooseSoundFont("").value());
+                                       whole.resize(4096);
+                                       return whole;
+                                   }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

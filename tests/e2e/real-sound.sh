@@ -5,6 +5,11 @@
 # recording must hold the music, never reach full scale, and let a short dry-sounding
 # note ring on in the reverb.
 #
+# Then the sound server is killed while the song plays: the player lives on, puts red text
+# on the status line and still answers clicks; a new server on the same socket and a click
+# on Play bring the music back. Last, the player idles with the song loaded and must use
+# under 1 % of a core.
+#
 #   tests/e2e/real-sound.sh <application folder> <folder for screenshots and the recording>
 set -euo pipefail
 app=$(realpath "$1")
@@ -135,20 +140,24 @@ set-default-sink karaoke
 EOF
 printf 'pcm.!default { type pulse }\nctl.!default { type pulse }\n' >"$HOME/.asoundrc"
 # No session bus: the daemon would otherwise look for one, or start one through X. Without
-# memfd it sends the recorder plain copies instead of logging errors about them.
-DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" pulseaudio -n -F "$work/pulse/default.pa" \
-    --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 --disallow-exit \
-    --realtime=no --high-priority=no --enable-memfd=no --log-target=stderr \
-    2>"$shots/pulseaudio.log" &
-pulse=$!
+# memfd it sends the recorder plain copies instead of logging errors about them. Its log is
+# appended to, as a second daemon on the same socket follows a killed one.
+start_pulse() {
+    DBUS_SESSION_BUS_ADDRESS="unix:path=$work/no-bus" pulseaudio -n -F "$work/pulse/default.pa" \
+        --daemonize=no --system=no --use-pid-file=no --exit-idle-time=-1 --disallow-exit \
+        --realtime=no --high-priority=no --enable-memfd=no --log-target=stderr \
+        2>>"$shots/pulseaudio.log" &
+    pulse=$!
+    within 15 pulse_up || fail "the private PulseAudio did not start; see $shots/pulseaudio.log"
+}
 pulse_up() { pactl list short sinks 2>/dev/null | grep -q karaoke; }
-within 15 pulse_up || fail "the private PulseAudio did not start; see $shots/pulseaudio.log"
+start_pulse
 
 xsession_start 1280x800x24 || fail "no X server to run on"
 shot() { import -window root "$shots/$1.png" || fail "no screenshot could be taken of $DISPLAY"; }
 
 # --- the user starts the launcher; the first song is loaded -------------------------------
-setsid "$work/app/didizir" </dev/null &
+setsid "$work/app/didizir" </dev/null >"$shots/player.log" 2>&1 &
 launcher=$!
 within 30 ended "$launcher" || fail "the launcher did not end within 30 s (a message box waits?)"
 panel=$(xsession_panel 30) || fail "the panel did not show within 30 s"
@@ -164,31 +173,48 @@ sleep 1 # the outline comes at the first activation
 shot 1-loaded
 
 # --- Play, recorded from the null sink's monitor ---------------------------------------------
+# Records the null sink's monitor into $1 until record_stop; also a WAV beside the shots.
+# The recorder's complaints go beside it: it ends with one when its server is killed.
+record_start() {
+    recording=$1
+    parec -d karaoke.monitor --format=s16le --rate=44100 --channels=2 --latency-msec=20 \
+        >"$work/$recording.raw" 2>"$shots/$recording.log" &
+    recorder=$!
+    sleep 1 # connected before Play: the monitor only delivers while a stream plays
+}
+record_stop() {
+    kill "$recorder" 2>/dev/null || true
+    wait "$recorder" 2>/dev/null || true
+    recorder=""
+    sox -t raw -r 44100 -e signed -b 16 -c 2 "$work/$recording.raw" "$shots/$recording.wav" ||
+        fail "the recording could not be read"
+}
 raw="$work/recording.raw"
-parec -d karaoke.monitor --format=s16le --rate=44100 --channels=2 --latency-msec=20 >"$raw" &
-recorder=$!
-sleep 1 # connected before Play: the monitor only delivers while a stream plays
+record_start recording
 click_play
 started=$SECONDS
 
 rows="1280x220+0+580" # both lyric rows: the lower quarter of the screen
 sung="rgb(255,255,128)"
-lit=0
-while [ $((SECONDS - started)) -lt 4 ]; do
-    shot 2-playing
-    lit=$(count_colour "$shots/2-playing.png" "$rows" "$sung")
-    [ "$lit" -gt 100 ] && break
-    sleep 0.3
-done
+# Screenshots $2 until a syllable is lit in the lyric rows, for up to $1 seconds; leaves the
+# number of sung pixels in lit.
+await_sung() {
+    local end=$((SECONDS + $1))
+    lit=0
+    while [ "$SECONDS" -lt "$end" ]; do
+        shot "$2"
+        lit=$(count_colour "$shots/$2.png" "$rows" "$sung")
+        [ "$lit" -gt 100 ] && return 0
+        sleep 0.3
+    done
+    return 1
+}
+await_sung 4 2-playing || true
 pactl list sink-inputs >"$shots/streams.txt" 2>&1 || true
 left=$((${song_end%.*} + 3 - (SECONDS - started)))
 [ "$left" -le 0 ] || sleep "$left"
-kill "$recorder"
-wait "$recorder" 2>/dev/null || true
-recorder=""
+record_stop
 shot 3-after-the-song
-sox -t raw -r 44100 -e signed -b 16 -c 2 "$raw" "$shots/recording.wav" ||
-    fail "the recording could not be read"
 [ "$lit" -gt 100 ] ||
     fail "no syllable was lit in the sung colour within 4 s of Play ($lit pixels):" \
         "$shots/2-playing.png"
@@ -276,4 +302,98 @@ sys.exit(1 if failed else 0)
 EOF
     tee "$shots/sound.txt" || fail "the recording does not sound right: $shots/recording.wav" \
     "(the streams on the private PulseAudio during Play: $shots/streams.txt)"
-echo "passed; screenshots and the recording in $shots"
+
+# --- the sound server is killed mid-song ------------------------------------------------------
+# The loudest half second's RMS of a WAV, in dBFS; -200 for silence.
+loudest_db() {
+    sox "$shots/$1.wav" -n stats -w 0.5 2>&1 |
+        awk '/^RMS Pk dB/ { print ($4 ~ /^-?[0-9.]+$/) ? $4 : -200 }'
+}
+# Whether $1 (dB) is at least $2 dB under $3.
+within_db() { awk -v a="$1" -v d="$2" -v b="$3" 'BEGIN { exit !(a >= b - d) }'; }
+music_db=$(loudest_db recording)
+
+# The status line (LblVersion), in screen pixels: information is cyan, an error red.
+status_area="258x21+$((panel_x + 220))+$((panel_y + 48))"
+status_pixels() { count_colour "$shots/$1.png" "$status_area" "$2" 20%; }
+
+record_start before-the-kill
+click_play
+sleep 2.5 # into the loud passage
+shot 4-before-the-kill
+# The shell's own "Killed" notice is no failure.
+{ kill -9 "$pulse" && wait "$pulse"; } 2>/dev/null || true
+pulse=""
+killed=$(date +%s.%N)
+record_stop
+playing_db=$(loudest_db before-the-kill)
+echo "loudest half second: $music_db dBFS in the song, $playing_db dBFS before the server was killed"
+within_db "$playing_db" 10 "$music_db" ||
+    fail "the song was not heard when the server was killed: $shots/before-the-kill.wav"
+red=$(status_pixels 4-before-the-kill "rgb(255,0,0)")
+[ "$red" -lt 10 ] ||
+    fail "the status line was red before the server was killed: $shots/4-before-the-kill.png"
+
+error_shown() {
+    ended "$player" && fail "the player ended when its sound server went away; see $shots/player.log"
+    shot 5-server-killed && [ "$(status_pixels 5-server-killed "rgb(255,0,0)")" -gt 30 ]
+}
+within 6 error_shown ||
+    fail "no red text on the status line within 6 s of the sound server's end" \
+        "(the player's log: $shots/player.log)"
+awk -v from="$killed" -v to="$(date +%s.%N)" \
+    'BEGIN { printf "the status line turned red %.1f s after the server was killed\n", to - from }'
+
+# Still answering: a font face puts its font's name on the status line, and the lost output's
+# notice comes back after it in red.
+click_font 1
+font_shown() {
+    shot 6-font-after-the-loss &&
+        [ "$(status_pixels 6-font-after-the-loss "rgb(0,255,255)")" -gt 30 ] &&
+        [ "$(status_pixels 6-font-after-the-loss "rgb(255,0,0)")" -eq 0 ]
+}
+within 5 font_shown || fail "a font face clicked after the server's end left the status line" \
+    "as it was: the panel does not answer"
+lyric_shown || fail "the lyric screen is gone after the server's end"
+notice_back() { shot 7-notice-back && [ "$(status_pixels 7-notice-back "rgb(255,0,0)")" -gt 30 ]; }
+within 10 notice_back || fail "the lost output's notice did not come back in red on the status line"
+
+# --- a new server on the same socket; Play plays with sound again ----------------------------
+start_pulse
+record_start after-the-restart
+click_play
+started=$SECONDS
+await_sung 4 8-playing-again ||
+    fail "no syllable was lit within 4 s of Play after the restart ($lit pixels)"
+left=$((${song_end%.*} + 3 - (SECONDS - started)))
+[ "$left" -le 0 ] || sleep "$left"
+record_stop
+again_db=$(loudest_db after-the-restart)
+echo "loudest half second after the server's restart: $again_db dBFS"
+within_db "$again_db" 6 "$music_db" ||
+    fail "the song is not heard on the restarted server: $shots/after-the-restart.wav"
+
+# --- idle: the song loaded, nothing playing, the output closed ----------------------------------
+holds_open "$player" "$work/app/Input.dat" || fail "the song is no longer loaded after it played"
+no_stream() { [ -z "$(pactl list short sink-inputs 2>/dev/null)" ]; }
+within 5 no_stream || fail "the sound output stays open after the song's end"
+# User and system time of all the player's threads, in clock ticks.
+cpu_ticks() {
+    local stat
+    stat=$(cat "/proc/$player/stat") || fail "the player ended while idle"
+    read -r -a stat <<<"${stat##*) }"
+    echo $((stat[11] + stat[12]))
+}
+idle_seconds=20
+before=$(cpu_ticks)
+from=$(date +%s.%N)
+sleep "$idle_seconds"
+after=$(cpu_ticks)
+to=$(date +%s.%N)
+idle=$(awk -v t=$((after - before)) -v hz="$(getconf CLK_TCK)" -v from="$from" -v to="$to" \
+    'BEGIN { printf "%.2f", 100 * t / hz / (to - from) }')
+echo "idle with a song loaded: $idle % of one core over $idle_seconds s"
+awk -v p="$idle" 'BEGIN { exit !(p < 1) }' ||
+    fail "the idle player uses $idle % of one core (at most 1 %)"
+shot 9-idle
+echo "passed; screenshots and the recordings in $shots"

@@ -65,10 +65,15 @@ FrmAbout::FrmAbout(const QPixmap& picture, const QPixmap& logo, QWidget* parent)
     // Under the sound credit, in the gap before the next one.
     LblSoundOutput = new QLabel(this);
     LblSoundOutput->setAlignment(Qt::AlignCenter);
-    LblSoundOutput->setWordWrap(true);
-    placeInTwips(LblSoundOutput, 4200, 2430, 4095, 300);
+    placeInTwips(LblSoundOutput, 4200, 2460, 4095, 285);
 
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &FrmAbout::otherWindowActivated);
+}
+
+void FrmAbout::setSoundOutput(const QString& text) {
+    LblSoundOutput->setToolTip(text);
+    LblSoundOutput->setText(LblSoundOutput->fontMetrics().elidedText(text, Qt::ElideRight,
+                                                                     LblSoundOutput->width()));
 }
 
 void FrmAbout::CmdAbout_Click() {

@@ -20,6 +20,8 @@ public:
     QLabel* ImgLogo = nullptr;
     std::array<QLabel*, 8> LblCredit{};
     QLabel* LblSoundOutput = nullptr; // where the sound goes: driver and device, or why none
+    // Shows the output on one line, shortened to fit with the whole text as its tooltip.
+    void setSoundOutput(const QString& text);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,5 +1,6 @@
 #include "AudioOutput.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <cstdlib>
 
@@ -77,9 +78,9 @@ std::optional<std::string> AudioOutput::open(Callback callback, void* data) {
     std::string tried;
     for (const std::string& driver : order_)
         tried += (tried.empty() ? "" : ", ") + driver;
-    if (order_.empty())
-        tried = "none offered";
-    return "No sound output could be opened (tried " + tried + "): songs play silently.";
+    qWarning("No sound output could be opened (tried %s).",
+             tried.empty() ? "none: this FluidSynth offers no driver" : tried.c_str());
+    return "No sound output: songs play silently.";
 }
 
 void AudioOutput::close() {
@@ -89,8 +90,8 @@ void AudioOutput::close() {
 std::string AudioOutput::description() const {
     if (driverName_.empty())
         return "none";
-    return driverName_ + ", " + (device_.empty() ? std::string("default device") : device_) +
-           ", " + std::to_string(heldFrames_ * 1000 / sampleRate_) + " ms buffer";
+    return driverName_ + ", " + (device_.empty() ? std::string("default") : device_) + ", " +
+           std::to_string(heldFrames_ * 1000 / sampleRate_) + " ms";
 }
 
 } // namespace player

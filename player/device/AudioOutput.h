@@ -26,15 +26,15 @@ public:
     // and device come from the environment.
     explicit AudioOutput(fluid_settings_t* settings);
 
-    // Opens the first driver of the order that works. On failure the output stays closed
-    // and the text says what was tried.
+    // Opens the first driver of the order that works. On failure the output stays closed,
+    // the text is for the status line and the drivers tried go to the log.
     std::optional<std::string> open(Callback callback, void* data);
     // Stops the driver's thread and releases the sound card; the callback is not called
     // after it returns.
     void close();
     bool isOpen() const { return static_cast<bool>(driver_); }
 
-    // The driver and device last opened, e.g. "pulseaudio, default device", for people.
+    // The driver, device and buffer last opened, e.g. "pulseaudio, default, 23 ms".
     std::string description() const;
     // Frames the output holds between a pull and the listener: at every pull the sound
     // already handed over still has this much to play.

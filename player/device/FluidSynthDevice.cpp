@@ -152,7 +152,7 @@ FluidSynthDevice::~FluidSynthDevice() {
 
 void FluidSynthDevice::loadSoundFont(const Options& options) {
     if (options.soundFont.empty()) {
-        soundFontNotice_ = "No SoundFont found: put a .sf2 or .sf3 file into the song folder.";
+        soundFontNotice_ = "No SoundFont: put a .sf2 file in the songs.";
         return;
     }
     std::vector<std::string> tries{options.soundFont};
@@ -163,12 +163,12 @@ void FluidSynthDevice::loadSoundFont(const Options& options) {
         hasSoundFont_ = true;
         // The one the user put there failed: say so, and that the music still plays.
         if (soundFont != options.soundFont)
-            soundFontNotice_ = "Cannot load the SoundFont " + fileName(options.soundFont) +
-                               ": " + fileName(soundFont) + " plays instead.";
+            soundFontNotice_ = "Cannot load " + fileName(options.soundFont) + ": " +
+                               fileName(soundFont) + " plays.";
         break;
     }
     if (!hasSoundFont_)
-        soundFontNotice_ = "Cannot load the SoundFont " + options.soundFont + ".";
+        soundFontNotice_ = "Cannot load the SoundFont " + fileName(options.soundFont) + ".";
     else
         presets_ = std::make_unique<PresetHolder>(fluid_synth_get_sfont(synth_.get(), 0));
 }
@@ -262,7 +262,7 @@ void FluidSynthDevice::watchSoundCard() {
             // would stand still for ever. The status tick reports the error and stops.
             closeSoundCard();
             error_ = 1;
-            setOutputNotice("The sound output was lost: press Play to try it again.");
+            setOutputNotice("Sound output lost: press Play to retry.");
         }
         return;
     }

@@ -7,8 +7,8 @@ namespace player {
 
 void showSoundStatus(FluidSynthDevice& device, FrmMain& panel) {
     auto update = [&device, &panel] {
-        panel.About->LblSoundOutput->setText(
-            QStringLiteral("Output: ") + QString::fromStdString(device.outputDescription()));
+        panel.About->setSoundOutput(QStringLiteral("Output: ") +
+                                    QString::fromStdString(device.outputDescription()));
         panel.statusLine().setLastingNotice(QString::fromStdString(device.notice()));
     };
     update();

@@ -38,7 +38,7 @@ TEST_F(SoundStatus, TheReasonForSilenceComesBackAfterTheLoadingTexts) {
     // As main() does it: the device's word first, then the start order.
     showSoundStatus(device, panel);
     const QString notice = QString::fromStdString(device.notice());
-    ASSERT_TRUE(notice.startsWith("No SoundFont found")) << notice.toStdString();
+    ASSERT_TRUE(notice.startsWith("No SoundFont")) << notice.toStdString();
     EXPECT_TRUE(panel.About->LblSoundOutput->text().startsWith("Output: "));
 
     StartOrder start(state, *panel.FileListForm->FileList, *panel.PictListForm->FileList,

@@ -381,8 +381,7 @@ std::optional<std::string> FluidSynthDevice::open(const std::string& file) {
     auto timing = readSongTiming(*bytes);
     if (auto* failure = std::get_if<std::string>(&timing))
         return *failure;
-    song_ = std::move(*bytes);
-    timing_ = std::get<SongTiming>(timing);
+    timing_ = std::move(std::get<SongTiming>(timing));
     if (presets_)
         presets_->hold(timing_->presets);
     transport_ = Transport::Stopped;
@@ -406,7 +405,6 @@ void FluidSynthDevice::close() {
         player_.reset();
     }
     timing_.reset();
-    song_.clear();
     transport_ = Transport::Stopped;
     startTick_ = 0;
     if (synth_)
@@ -417,7 +415,8 @@ bool FluidSynthDevice::startPlayerAt(int64_t tick) {
     resetPrograms();
     const std::lock_guard hold(renderLock_);
     player_.reset(new_fluid_player(synth_.get()));
-    if (!player_ || fluid_player_add_mem(player_.get(), song_.data(), song_.size()) != FLUID_OK ||
+    if (!player_ || fluid_player_add_mem(player_.get(), timing_->playable.data(),
+                                                timing_->playable.size()) != FLUID_OK ||
         fluid_player_seek(player_.get(), static_cast<int>(tick)) != FLUID_OK ||
         fluid_player_play(player_.get()) != FLUID_OK) {
         player_.reset();

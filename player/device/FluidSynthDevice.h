@@ -144,7 +144,6 @@ private:
     std::atomic<int64_t> longestPullMicroseconds_{0};
     int64_t quietSinceNanoseconds_ = 0;
 
-    std::vector<unsigned char> song_;
     std::optional<SongTiming> timing_;
     FluidPlayer player_;
     Transport transport_ = Transport::Stopped;

@@ -25,9 +25,13 @@ struct SongTiming {
     int32_t division = 0; // ticks per quarter note, 1..32767
     int64_t endTick = 0;  // the tick of the last event of the longest track
     std::vector<PresetUse> presets; // each once, in the order first met
+    // The song as the synthesiser's file player gets it: every track up to its last whole
+    // event and closed with an end-of-track event, nothing after the last track.
+    std::vector<unsigned char> playable;
 };
 
-// A failure is a text for the status line, or empty when the file simply is no song.
+// A failure is a text for the status line, or empty when the file simply is no song (no
+// header, a time-code division, not one event to play).
 std::variant<SongTiming, std::string> readSongTiming(const std::vector<unsigned char>& file);
 
 } // namespace player

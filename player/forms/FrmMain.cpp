@@ -5,7 +5,6 @@
 #include "widgets/Twips.h"
 
 #include <QPainter>
-#include <unistd.h>
 
 namespace player {
 namespace {
@@ -33,10 +32,7 @@ FrmMain::FrmMain(PlayerState& state, SequencerDevice& device, MidiOutput& midiOu
     connect(CmdMess, &KeyUpButton::KeyUp, this, &FrmMain::CmdMess_KeyUp);
     connect(TimerTextpull, &FormTimer::Timer, this, &FrmMain::TimerTextpull_Timer);
 
-    // The process id is this window's handle: positive, and unique while the player runs.
-    messagePort_ = std::make_unique<MessagePortNotifier>(CmdMess);
-    if (auto failure = messagePort_->open(static_cast<int32_t>(getpid())))
-        LblVersion->setText(QString::fromStdString(*failure));
+    extractor_ = std::make_unique<ExtractorRun>(CmdMess);
 }
 
 void FrmMain::createControls() {

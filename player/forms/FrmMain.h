@@ -12,7 +12,7 @@
 #include "panel/PanelFaces.h"
 #include "pictures/BackgroundPictures.h"
 #include "pictures/FrmPictList.h"
-#include "pipeline/MessagePortNotifier.h"
+#include "pipeline/ExtractorRun.h"
 #include "playback/Playback.h"
 #include "songlist/FrmFileList.h"
 #include "songlist/SongList.h"
@@ -162,8 +162,9 @@ public:
     void showWindowsAndMeasure() override;
     void showPanel() override;
 
-    // The number the completion message is posted to: the handle of CmdMess.
-    int32_t CmdMessHandle() const { return messagePort_->number(); }
+    // The number the current song's completion message is posted to: the handle of CmdMess,
+    // new for every song. 0 before the first.
+    int32_t CmdMessHandle() const { return extractor_->number(); }
 
     // Where the conditions the player cannot live with go. By default a message box, after
     // which the program ends at once; tests record the text instead.
@@ -181,12 +182,19 @@ private:
     void createOutline();
     void chooseFontSize();
     void playWithoutLyricData();
+    void loadChosenSong();
+    // A song the player cannot play: closed, its reason on the status line, and in
+    // sequence or random play the next song follows as after a song's end.
+    void refuseSong(const QString& reason);
 
     PlayerState& state_;
     SequencerDevice& device_;
     MidiOutput& midiOut_;
     FrmLyric& lyric_;
-    std::unique_ptr<MessagePortNotifier> messagePort_;
+    std::unique_ptr<ExtractorRun> extractor_;
+    // A song chosen while the pipeline is busy with another waits, the newest only.
+    bool pipelineBusy_ = false;
+    bool choiceWaiting_ = false;
     std::function<void(const QString&)> fatal_;
 
     std::unique_ptr<BackgroundPictures> pictures_;

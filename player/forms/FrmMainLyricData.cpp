@@ -16,21 +16,20 @@ const QString kReady = QStringLiteral("Ze Dazarav Uzadiz V208");
 } // namespace
 
 void FrmMain::LoadLyricData() {
+    // Files of an answer before (a repeated one) are let go rather than left open.
+    state_.OpenFiles.closeAll();
     if (auto failure = device_.open("Input.bin")) {
-        AutoPlayOff();
-        device_.close();
-        state_.IsPlaying = False;
-        state_.IsStopped = True;
-        LblVersion->setText(failure->empty() ? QStringLiteral("Could not open input song.")
-                                             : QString::fromStdString(*failure));
+        refuseSong(failure->empty() ? QStringLiteral("Could not open input song.")
+                                    : QString::fromStdString(*failure));
         return;
     }
     // The open's device notice: without it the transport faces would never learn that the
     // device can play, and Play would ignore the mouse.
     UpdateDeviceState(0);
     state_.SongLength = device_.length();
+    // A damaged song never ends the program: it is refused, with the reason it had.
     if (state_.SongLength > kLongestSong) {
-        fatal_(QStringLiteral("Fatal error while geting song's length."));
+        refuseSong(QStringLiteral("Fatal error while geting song's length."));
         return;
     }
     HScroll1->setRange(0, state_.SongLength);
@@ -41,6 +40,7 @@ void FrmMain::LoadLyricData() {
     state_.DatFileNo = state_.OpenFiles.openForInput("Input.dat");
     if (state_.DatFileNo == 0) {
         playWithoutLyricData();
+        songList_->songAccepted();
         return;
     }
     std::string divisionLine;
@@ -51,9 +51,10 @@ void FrmMain::LoadLyricData() {
     state_.LyricDataEnded = asFlag<Flag32>(state_.OpenFiles.atEnd(state_.DatFileNo));
     state_.Division = divisionLine.empty() ? 0 : leadingNumber(divisionLine);
     if (state_.Division < 4) {
-        fatal_(QStringLiteral("Error geting division."));
+        refuseSong(QStringLiteral("Error geting division."));
         return;
     }
+    songList_->songAccepted();
     state_.TicksPer16th = state_.Division / 4;
 
     if (state_.HasLyric != False) {
@@ -78,6 +79,19 @@ void FrmMain::LoadLyricData() {
         lyric_.LblTit[0]->show();
         state_.TitlesVisible = True;
     }
+}
+
+void FrmMain::refuseSong(const QString& reason) {
+    device_.close();
+    UpdateDeviceState(0);
+    state_.OpenFiles.closeAll();
+    state_.DatFileNo = 0;
+    state_.StrFileNo = 0;
+    state_.IsPlaying = False;
+    state_.IsStopped = True;
+    LblVersion->setText(reason);
+    if (!songList_->moveOnAfterRefusal())
+        AutoPlayOff();
 }
 
 // The extractor gave up before it wrote "Input.dat": the song plays, without lyric.

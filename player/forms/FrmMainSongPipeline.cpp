@@ -5,7 +5,6 @@
 #include "pipeline/MidiReset.h"
 #include "pipeline/SongCopy.h"
 #include "pipeline/SongTitle.h"
-#include "pipeline/TextpullStart.h"
 #include "pipeline/WorkingFiles.h"
 
 #include <QCoreApplication>
@@ -27,9 +26,30 @@ std::optional<std::string> extractorMessage(TextFileTable& files) {
 
 } // namespace
 
+// The pipeline lets pending events run once, and a song chosen then (a hurried Next, a
+// key held down) must not start a second pipeline inside the first: it waits, and only the
+// newest of the songs chosen meanwhile is loaded once the first is done.
 void FrmMain::TxtPathName_Change() {
+    if (pipelineBusy_) {
+        choiceWaiting_ = true;
+        return;
+    }
+    pipelineBusy_ = true;
+    do {
+        choiceWaiting_ = false;
+        loadChosenSong();
+    } while (choiceWaiting_);
+    pipelineBusy_ = false;
+}
+
+void FrmMain::loadChosenSong() {
+    // The extractor of the song before must not write into this song's files, nor answer.
+    extractor_->stop();
+    TimerTextpull->setEnabled(false);
     deleteWorkingFiles(kSongWorkingFiles);
     QCoreApplication::processEvents();
+    if (choiceWaiting_)
+        return;
     const QString path = trimSpaces(TxtPathName->text());
     if (path.isEmpty())
         return;
@@ -51,12 +71,12 @@ void FrmMain::TxtPathName_Change() {
         return;
     }
     LblVersion->setText(QStringLiteral("Loading. Please wait..."));
-    if (!startTextpull(state_.AppFolder, CmdMessHandle())) {
-        LblVersion->setText(QStringLiteral("Could not start %1.").arg(kTextpullProgram));
-        return;
-    }
     state_.LyricReplyReceived = False;
     state_.LyricTimedOut = False;
+    if (auto failure = extractor_->start(state_.AppFolder)) {
+        LblVersion->setText(*failure);
+        return;
+    }
     TimerTextpull->setEnabled(true); // counts its 10 seconds again for this song
 
     if (state_.PanelShown == False) {
@@ -67,7 +87,9 @@ void FrmMain::TxtPathName_Change() {
 }
 
 void FrmMain::CmdMess_KeyUp(int16_t KeyCode, int16_t Shift) {
-    if (state_.LyricTimedOut != False)
+    // One answer per song: a second one (forged, or repeated) would open the lyric files
+    // again over the ones in use.
+    if (state_.LyricTimedOut != False || state_.LyricReplyReceived != False)
         return;
     state_.LyricReplyReceived = True;
     if (KeyCode != kCompletionKey) {
@@ -98,6 +120,7 @@ void FrmMain::TimerTextpull_Timer() {
         return;
     }
     state_.LyricTimedOut = True;
+    extractor_->stop(); // its answer is ignored now, so it need not run on
     LblVersion->setText(QStringLiteral("GetLyric TimeOut."));
 }
 

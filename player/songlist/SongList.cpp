@@ -70,6 +70,19 @@ void SongList::loadFollowingSong() {
         load(current < last ? current + 1 : 0);
 }
 
+bool SongList::moveOnAfterRefusal() {
+    if (state_.AutoMode != 2 && state_.AutoMode != 3)
+        return false;
+    if (++refusedInARow_ >= FileList_.listCount()) {
+        refusedInARow_ = 0;
+        return false;
+    }
+    loadFollowingSong();
+    Timer2_.setInterval(kRestartDelay);
+    Timer2_.setEnabled(true);
+    return true;
+}
+
 void SongList::load(int index) {
     FileList_.setListIndex(index);
     TxtPathName_.setText(FileList_.fileName());

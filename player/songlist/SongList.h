@@ -31,6 +31,14 @@ public:
     // follows. With a single song that is the same one.
     void loadFollowingSong();
 
+    // A song the player refused (damaged): in sequence and random play the next one is
+    // loaded and plays after the usual pause, as after a song's end. False when auto-play
+    // does not move on: it is off or repeats, or every song of the list was refused in a
+    // row (so a folder of damaged songs is not gone round for ever).
+    bool moveOnAfterRefusal();
+    // A song was opened: the refusals in a row start again from none.
+    void songAccepted() { refusedInARow_ = 0; }
+
     // Milliseconds from the end of a song to the start of the next, in auto-play.
     static constexpr int kRestartDelay = 10000;
 
@@ -46,6 +54,7 @@ private:
     AutoPlayLamps& lamps_;
     QLabel& LblVersion_;
     UniformDraw draw_;
+    int refusedInARow_ = 0;
 };
 
 } // namespace player

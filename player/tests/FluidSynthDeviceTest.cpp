@@ -173,12 +173,6 @@ TEST_P(DeviceRejects, AFileThatIsNoPlayableSong) {
     EXPECT_EQ(device_.mode(), ModeNotOpen);
 }
 
-testkit::Bytes cutShort() {
-    auto song = fixtures::soundingSong(480, 480 * 4);
-    song.resize(song.size() - 5);
-    return song;
-}
-
 testkit::Bytes smpteDivision() {
     testkit::TrackBuilder t;
     t.noteOn(0, 0, 60, 100).noteOff(100, 0, 60).endOfTrack();
@@ -195,7 +189,7 @@ INSTANTIATE_TEST_SUITE_P(
     BadFiles, DeviceRejects,
     ::testing::Values(BadSong{"Empty", {}}, BadSong{"NotMidi", {'R', 'I', 'F', 'F', 0, 0, 0, 0}},
                       BadSong{"HeaderOnly", testkit::MidiBuilder(1, 480).trackCount(1).build()},
-                      BadSong{"CutShort", cutShort()}, BadSong{"SmpteDivision", smpteDivision()},
+                      BadSong{"SmpteDivision", smpteDivision()},
                       BadSong{"FiveByteVarLen", fiveByteVarLen()}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -250,6 +244,69 @@ INSTANTIATE_TEST_SUITE_P(
                                        whole.resize(4096);
                                        return whole;
                                    }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Songs as they come: what the extractor reads, the player plays, as far as it goes.
+struct RaggedSong {
+    const char* name;
+    std::function<testkit::Bytes()> bytes;
+    int32_t length; // sixteenth notes
+};
+
+void PrintTo(const RaggedSong& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class DeviceTakes : public FluidSynthDeviceTest, public ::testing::WithParamInterface<RaggedSong> {};
+
+TEST_P(DeviceTakes, WhatIsThereOfARaggedSong) {
+    testkit::writeBytes(dir_ / "Input.bin", GetParam().bytes());
+    auto failure = device_.open((dir_ / "Input.bin").string());
+    ASSERT_FALSE(failure) << *failure;
+    EXPECT_EQ(device_.length(), GetParam().length);
+    device_.play();
+    device_.render(1062);
+    EXPECT_EQ(device_.mode(), ModePlaying);
+    EXPECT_EQ(device_.position(), 8);
+}
+
+// Sixteen quarter notes: 64 sixteenths; the file ends with the last note-off (delta, 2
+// bytes of 480, then 3) and the end of the track (4 bytes).
+testkit::Bytes whole() {
+    return fixtures::soundingSong(480, 480 * 16);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ragged, DeviceTakes,
+    ::testing::Values(
+        RaggedSong{"BytesAfterTheLastTrack",
+                   [] {
+                       auto song = whole();
+                       song.insert(song.end(), {'j', 'u', 'n', 'k', 0, 1, 2});
+                       return song;
+                   },
+                   64},
+        RaggedSong{"LastTrackCutShortInItsEnd",
+                   [] {
+                       auto song = whole();
+                       song.erase(song.end() - 2, song.end());
+                       return song;
+                   },
+                   64},
+        RaggedSong{"LastTrackCutInAnEvent",
+                   [] {
+                       auto song = whole();
+                       song.erase(song.end() - 6, song.end());
+                       return song;
+                   },
+                   64}, // the conductor track still ends at 64
+        RaggedSong{"MoreTracksInTheHeaderThanInTheFile",
+                   [] {
+                       auto song = whole();
+                       song[11] = 5;
+                       return song;
+                   },
+                   64}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

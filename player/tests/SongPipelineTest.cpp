@@ -273,6 +273,7 @@ TEST_F(PipelineOnFakeDevice, AWrongKeyCodeLoadsNothing) {
     ASSERT_TRUE(waitFor([&] { return device.canPlay(); }));
     panel.CmdTrans->setEnabled(true);
     device.clearLog();
+    state.LyricReplyReceived = False; // as if this were the song's only answer
     panel.CmdMess_KeyUp(13, 0);
     EXPECT_EQ(panel.LblVersion->text(), "GetLyric return bad.");
     EXPECT_EQ(state.HasLyric, False);

@@ -11,7 +11,16 @@ SongList::SongList(PlayerState& state, SequencerDevice& device, FileListBox& Fil
                    TextBox& TxtPathName, FormTimer& Timer2, AutoPlayLamps& lamps,
                    QLabel& LblVersion, UniformDraw draw)
     : state_(state), device_(device), FileList_(FileList), TxtPathName_(TxtPathName),
-      Timer2_(Timer2), lamps_(lamps), LblVersion_(LblVersion), draw_(std::move(draw)) {}
+      Timer2_(Timer2), lamps_(lamps), LblVersion_(LblVersion), draw_(std::move(draw)) {
+    moveOn_.setSingleShot(true);
+    QObject::connect(&moveOn_, &QTimer::timeout, [this] {
+        // A song the user chose meanwhile is not taken away from them.
+        if (TxtPathName_.text() != refused_ || state_.AutoMode < 2)
+            return;
+        playWhenLoaded_ = true;
+        loadFollowingSong();
+    });
+}
 
 void SongList::CmdAuto_Click() {
     state_.AutoMode = state_.AutoMode < 3 ? state_.AutoMode + 1 : 0;
@@ -77,10 +86,19 @@ bool SongList::moveOnAfterRefusal() {
         refusedInARow_ = 0;
         return false;
     }
-    loadFollowingSong();
-    Timer2_.setInterval(kRestartDelay);
-    Timer2_.setEnabled(true);
+    refused_ = TxtPathName_.text();
+    moveOn_.start(kRestartDelay);
     return true;
+}
+
+void SongList::songAccepted() {
+    refusedInARow_ = 0;
+    if (!playWhenLoaded_)
+        return;
+    playWhenLoaded_ = false;
+    // Timer2 is what starts a loaded song in auto-play; it starts this one at once.
+    Timer2_.setInterval(1);
+    Timer2_.setEnabled(true);
 }
 
 void SongList::load(int index) {

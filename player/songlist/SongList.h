@@ -11,6 +11,7 @@
 #include "widgets/TextBox.h"
 
 #include <QLabel>
+#include <QTimer>
 
 namespace player {
 
@@ -31,13 +32,15 @@ public:
     // follows. With a single song that is the same one.
     void loadFollowingSong();
 
-    // A song the player refused (damaged): in sequence and random play the next one is
-    // loaded and plays after the usual pause, as after a song's end. False when auto-play
-    // does not move on: it is off or repeats, or every song of the list was refused in a
-    // row (so a folder of damaged songs is not gone round for ever).
+    // A song the player refused (damaged): in sequence and random play, after the usual
+    // pause with the reason on the status line, the next song is loaded and plays as soon
+    // as it is ready. False when auto-play does not move on: it is off or repeats, or every
+    // song of the list was refused in a row (a folder of damaged songs is not gone round
+    // for ever).
     bool moveOnAfterRefusal();
-    // A song was opened: the refusals in a row start again from none.
-    void songAccepted() { refusedInARow_ = 0; }
+    // A song was opened: the refusals in a row start again from none, and a song loaded to
+    // follow a refused one starts.
+    void songAccepted();
 
     // Milliseconds from the end of a song to the start of the next, in auto-play.
     static constexpr int kRestartDelay = 10000;
@@ -55,6 +58,9 @@ private:
     QLabel& LblVersion_;
     UniformDraw draw_;
     int refusedInARow_ = 0;
+    QTimer moveOn_;
+    QString refused_;      // the path of the song refused, while the pause runs
+    bool playWhenLoaded_ = false;
 };
 
 } // namespace player

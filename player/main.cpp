@@ -1,14 +1,21 @@
 // melodeck: the player. Everything it does lives in melodeck_player_core; this only makes
-// the windows and runs the start in the program's folder.
+// the windows, chooses the folders and runs the start.
+//
+//   melodeck [FOLDER | SONG]
 #include "SessionFonts.h"
+#include "WorkFolder.h"
 #include "device/FluidSynthDevice.h"
 #include "forms/FrmLyric.h"
 #include "forms/FrmMain.h"
+#include "startup/SongFolderChoice.h"
 #include "startup/SoundStatus.h"
 #include "startup/StartOrder.h"
 #include "state/PlayerState.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <cstdlib>
 
 int main(int argc, char** argv) {
@@ -18,16 +25,34 @@ int main(int argc, char** argv) {
     platform::addSessionFonts();
     QApplication app(argc, argv);
     player::PlayerState state;
-    state.AppFolder = QCoreApplication::applicationDirPath();
+    state.ProgramFolder = QCoreApplication::applicationDirPath();
+    state.DemoFolder = player::demoFolder(state.ProgramFolder);
+    const auto choice = player::chooseSongFolder(QCoreApplication::arguments().mid(1),
+                                                 QDir::homePath(), state.DemoFolder);
+    if (!choice.problem.isEmpty())
+        QMessageBox::warning(nullptr, QStringLiteral("melodeck"),
+                             choice.problem + QStringLiteral("\nThe songs of %1 are played instead.")
+                                                  .arg(choice.folder));
+    state.SongFolder = choice.folder;
+    const auto work = platform::workFolder();
+    if (!work) {
+        QMessageBox::critical(nullptr, QStringLiteral("melodeck"),
+                              QStringLiteral("There is no private folder for melodeck's working "
+                                             "files in the session's runtime folder."));
+        return EXIT_FAILURE;
+    }
+    state.WorkFolder = QString::fromStdString(*work);
 
     player::FluidSynthDevice device(
-        player::FluidSynthDevice::Options::fromEnvironment(state.AppFolder.toStdString()));
+        player::FluidSynthDevice::Options::fromEnvironment(state.SongFolder.toStdString()));
     player::FrmLyric lyric;
     player::FrmMain panel(state, device, device, lyric);
     player::showSoundStatus(device, panel);
 
     player::StartOrder start(state, *panel.FileListForm->FileList, *panel.PictListForm->FileList,
                              *panel.TxtPathName, panel);
+    if (!choice.song.isEmpty())
+        start.setFirstSong(QFileInfo(choice.song).fileName());
     if (!start.run())
         return EXIT_FAILURE;
     return app.exec();

@@ -1,8 +1,10 @@
 #pragma once
 // The Open face's way to a song anywhere on the disks: the panel steps aside for the
-// dialog, the next dialog starts where the last choice was, and every working file stays
-// addressed relative to the application folder afterwards.
+// dialog, the next dialog starts where the last choice was, the chosen song's folder
+// becomes the song folder (the song list follows it), and every working file stays
+// addressed relative to the working folder afterwards.
 #include "SongChooser.h"
+#include "filelist/FileListBox.h"
 #include "state/PlayerState.h"
 #include "widgets/TextBox.h"
 
@@ -12,16 +14,18 @@ namespace player {
 
 class SongBrowser {
 public:
-    SongBrowser(PlayerState& state, QWidget& FrmMain, TextBox& TxtPathName, SongChooser& chooser);
+    SongBrowser(PlayerState& state, QWidget& FrmMain, TextBox& TxtPathName, FileListBox& songs,
+                SongChooser& chooser);
 
     void CmdBrowse_Click();
 
 private:
-    void backToAppFolder();
+    void backToWorkFolder();
 
     PlayerState& state_;
     QWidget& FrmMain_;
     TextBox& TxtPathName_;
+    FileListBox& songs_;
     SongChooser& chooser_;
 };
 

@@ -110,7 +110,8 @@ int main(int argc, char** argv) {
         qputenv("MELODECK_AUDIO_FILE", (folder / "out.wav").string().c_str());
 
     PlayerState state;
-    state.AppFolder = QDir::currentPath();
+    state.ProgramFolder = state.SongFolder = state.DemoFolder = state.WorkFolder =
+        QDir::currentPath();
     FluidSynthDevice device(FluidSynthDevice::Options::fromEnvironment(built.string()));
     if (!device.notice().empty())
         return fail(device.notice().c_str());

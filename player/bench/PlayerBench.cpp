@@ -108,8 +108,9 @@ int main(int argc, char** argv) {
     }
 
     player::PlayerState state;
-    state.AppFolder = QString::fromStdString(folder.path().string());
-    QDir::setCurrent(state.AppFolder);
+    state.ProgramFolder = state.SongFolder = state.DemoFolder = state.WorkFolder =
+        QString::fromStdString(folder.path().string());
+    QDir::setCurrent(state.WorkFolder);
     player::FluidSynthDevice device(
         player::FluidSynthDevice::Options::fromEnvironment(folder.path().string()));
     player::FrmLyric lyric;

@@ -75,7 +75,8 @@ void FrmMain::createPanel() {
     About = new FrmAbout(skinPicture(skin::SkinPicture::AboutPicture),
                          skinPicture(skin::SkinPicture::AboutLogo), this);
     chooser_ = std::make_unique<FileDialogChooser>(this);
-    browser_ = std::make_unique<SongBrowser>(state_, *this, *TxtPathName, *chooser_);
+    browser_ = std::make_unique<SongBrowser>(state_, *this, *TxtPathName,
+                                             *FileListForm->FileList, *chooser_);
     powerOff_ = std::make_unique<PowerOff>(state_, device_,
                                            PowerOff::Parts{*this, lyric_, {Timer2, Timer3}},
                                            [] { QCoreApplication::exit(0); });
@@ -134,7 +135,7 @@ void FrmMain::CmdBrowse_Click() {
 
 void FrmMain::CmdTrans_Click() {
     if (!FrmTransForm) {
-        notebend_ = std::make_unique<NotebendLibrary>(state_.AppFolder.toStdString());
+        notebend_ = std::make_unique<NotebendLibrary>(state_.ProgramFolder.toStdString());
         FrmTransForm = new FrmTrans(
             state_, device_, *this,
             FrmTrans::Panel{*LblVersion, *TxtPathName, *HScroll1, *ProgressBar1}, *notebend_, this);

@@ -8,6 +8,7 @@
 #include "pipeline/WorkingFiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace player {
 namespace {
@@ -66,14 +67,16 @@ void FrmMain::loadChosenSong() {
     for (QLabel* title : lyric_.LblTit)
         title->setText(QString());
 
-    if (auto failure = copySongToWorkingFiles(TxtPathName->text())) {
+    // A bare name is a song of the song folder's list; the open dialog gives whole paths.
+    const QString song = QDir(state_.SongFolder).filePath(TxtPathName->text());
+    if (auto failure = copySongToWorkingFiles(song)) {
         LblVersion->setText(*failure);
         return;
     }
     LblVersion->setText(QStringLiteral("Loading. Please wait..."));
     state_.LyricReplyReceived = False;
     state_.LyricTimedOut = False;
-    if (auto failure = extractor_->start(state_.AppFolder)) {
+    if (auto failure = extractor_->start(state_.ProgramFolder)) {
         LblVersion->setText(*failure);
         return;
     }

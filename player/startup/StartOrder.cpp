@@ -3,6 +3,7 @@
 #include "StartupTexts.h"
 
 #include <QDir>
+#include <WorkFolder.h>
 
 namespace player {
 
@@ -11,14 +12,12 @@ StartOrder::StartOrder(PlayerState& state, FileListBox& songs, FileListBox& pict
     : state_(state), songs_(songs), pictures_(pictures), TxtPathName_(TxtPathName), host_(host) {}
 
 bool StartOrder::run() {
-    QDir::setCurrent(state_.AppFolder);
-    // Both lists show the application folder for the whole run.
-    songs_.setFolder(state_.AppFolder);
-    pictures_.setFolder(state_.AppFolder);
+    QDir::setCurrent(state_.WorkFolder);
+    songs_.setFolder(state_.SongFolder);
     songs_.refresh();
     state_.SongCount = static_cast<int16_t>(std::min(songs_.listCount(), 32767));
     if (state_.SongCount <= 0) {
-        host_.fatal(noSongsText(state_.AppFolder));
+        host_.fatal(noSongsText(state_.SongFolder));
         return false;
     }
 
@@ -29,24 +28,32 @@ bool StartOrder::run() {
         host_.endSilently();
         return false;
     }
+    // Only the one player of this user may clear what a killed one left.
+    platform::clearFolder(state_.WorkFolder.toStdString());
     host_.showWindowsAndMeasure();
     state_.FontSizes = {20, 22, 24, 26, 28, 0};
     state_.FontSizeIndex = 3;
     state_.AutoLyricResize = True;
     state_.PictureMode = True;
 
-    songs_.setListIndex(0);
+    const auto named = songs_.findItems(firstSong_, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    songs_.setListIndex(named.isEmpty() ? 0 : songs_.row(named.first()));
     TxtPathName_.setText(songs_.fileName());
 
     state_.PicturesAvailable = False;
     state_.PictureChangeDue = False;
-    pictures_.refresh();
-    if (pictures_.listCount() < 2) {
-        host_.fatal(tooFewPicturesText(pictures_.listCount(), state_.AppFolder));
-        return false;
+    // The song folder's own pictures, else the demo's; with fewer than two anywhere there
+    // is no slideshow and the built-in background stays.
+    for (const QString& folder : {state_.SongFolder, state_.DemoFolder}) {
+        pictures_.setFolder(folder);
+        pictures_.refresh();
+        if (pictures_.listCount() >= 2)
+            break;
     }
-    pictures_.setListIndex(0);
-    state_.PicturesAvailable = True;
+    if (pictures_.listCount() >= 2) {
+        pictures_.setListIndex(0);
+        state_.PicturesAvailable = True;
+    }
 
     host_.PaintPanel();
     host_.showPanel();

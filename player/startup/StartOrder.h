@@ -31,13 +31,17 @@ public:
     StartOrder(PlayerState& state, FileListBox& songs, FileListBox& pictures, TextBox& TxtPathName,
                StartupHost& host);
 
-    // AppFolder must be set. False when the start ended the program.
+    // The song folder, demo folder and working folder must be set. False when the start
+    // ended the program.
     bool run();
+    // The file name of the song to load first; the list's first when it is not listed.
+    void setFirstSong(const QString& fileName) { firstSong_ = fileName; }
 
 private:
     PlayerState& state_;
     FileListBox& songs_;
     FileListBox& pictures_;
+    QString firstSong_;
     TextBox& TxtPathName_;
     StartupHost& host_;
     // Held for the life of the player: it is what a second start finds.

@@ -5,21 +5,10 @@ namespace {
 const QString kGoodbye = QStringLiteral("Zu-Dezivez will stop now. See you again.");
 }
 
-QString noSongsText(const QString& appFolder) {
+QString noSongsText(const QString& songFolder) {
     return QStringLiteral("You have no .kar/.mid file installed in my default folder:\n") +
-           appFolder +
+           songFolder +
            QStringLiteral("\nPlease copy *.kar/*.mid songs into this folder, then start again. ") +
-           kGoodbye;
-}
-
-QString tooFewPicturesText(int pictureCount, const QString& appFolder) {
-    const QString first =
-        pictureCount == 1
-            ? QStringLiteral("You have only one picture file installed in my default folder:")
-            : QStringLiteral("You have no picture file installed in my default folder:");
-    return first + u'\n' + appFolder +
-           QStringLiteral("\nPlease copy *.bmp, *.gif, *.jpg files into this folder to "
-                          "activate picture display. ") +
            kGoodbye;
 }
 

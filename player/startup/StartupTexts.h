@@ -4,9 +4,7 @@
 
 namespace player {
 
-QString noSongsText(const QString& appFolder);
-// pictureCount 0 or 1: the two texts of a folder with too few pictures.
-QString tooFewPicturesText(int pictureCount, const QString& appFolder);
+QString noSongsText(const QString& songFolder);
 QString badScaleText();
 
 } // namespace player

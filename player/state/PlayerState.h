@@ -27,7 +27,10 @@ struct ModuleState {
     int32_t SongLength = 0; // sixteenth notes, 0 to 32000
     int16_t SongCount = 0;  // entries of the song list
     int32_t AutoMode = 0;   // 0 off, 1 repeat, 2 sequence, 3 random
-    QString AppFolder;      // the current folder, holding every working file
+    QString ProgramFolder;  // the programs and libraries: textpull, libnotebend.so
+    QString SongFolder;     // what the user sings from: songs, pictures; only read
+    QString DemoFolder;     // the demo songs and pictures installed with the program
+    QString WorkFolder;     // the current folder, holding every working file
     // The extractor's last reply was a success, so "Input.str" and "Input.tit" are usable.
     Flag16 HasLyric = False;
 

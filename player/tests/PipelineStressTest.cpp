@@ -131,7 +131,7 @@ TEST_F(PipelineStress, LateRepeatedAndForgedAnswersChangeNothing) {
 TEST_F(PipelineStress, ARefusedSongInSequencePlayMovesOn) {
     // Over 32000 sixteenth notes long: the song the player cannot take.
     testkit::writeBytes(app / "song0.kar", titledSong(0, 480 * 8001));
-    panel.FileListForm->FileList->setFolder(state.AppFolder);
+    panel.FileListForm->FileList->setFolder(state.SongFolder);
     panel.FileListForm->FileList->refresh();
     panel.FileListForm->FileList->setListIndex(0);
     state.AutoMode = 2;

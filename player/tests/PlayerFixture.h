@@ -19,8 +19,9 @@ template <typename Device> class PlayerFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         previousFolder_ = QDir::currentPath();
-        state.AppFolder = QString::fromStdString(app.path().string());
-        QDir::setCurrent(state.AppFolder);
+        state.ProgramFolder = state.SongFolder = state.DemoFolder = state.WorkFolder =
+            QString::fromStdString(app.path().string());
+        QDir::setCurrent(state.WorkFolder);
         panel.setFatalHandler([this](const QString& text) { fatal.push_back(text); });
     }
     void TearDown() override { QDir::setCurrent(previousFolder_); }

@@ -131,6 +131,7 @@ mkdir -m 0700 "$work/runtime" "$work/home" "$work/pulse"
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" PULSE_RUNTIME_PATH="$work/pulse" \
     PULSE_STATE_PATH="$work/pulse" PULSE_SERVER="unix:$work/pulse/native" \
     PULSE_CLIENTCONFIG="$work/pulse/client.conf"
+working="$XDG_RUNTIME_DIR/melodeck/work" # where the player writes its working files
 # A client that finds no server must fail, not start one of its own.
 echo "autospawn = no" >"$PULSE_CLIENTCONFIG"
 cat >"$work/pulse/default.pa" <<EOF
@@ -165,9 +166,9 @@ within 30 lyric_shown || fail "the lyric screen did not show over the whole scre
 player=$(xdotool getwindowpid "$panel") || fail "the panel's window names no process"
 eval "$(xdotool getwindowgeometry --shell "$panel")"
 panel_x=$X panel_y=$Y
-within 30 holds_open "$player" "$work/app/Input.dat" ||
+within 30 holds_open "$player" "$working/Input.dat" ||
     fail "the first song was not loaded within 30 s"
-cmp -s "$work/app/$song" "$work/app/Input.sng" ||
+cmp -s "$work/app/$song" "$working/Input.sng" ||
     fail "the player loaded another song than $song first"
 sleep 1 # the outline comes at the first activation
 shot 1-loaded
@@ -374,7 +375,7 @@ within_db "$again_db" 6 "$music_db" ||
     fail "the song is not heard on the restarted server: $shots/after-the-restart.wav"
 
 # --- idle: the song loaded, nothing playing, the output closed ----------------------------------
-holds_open "$player" "$work/app/Input.dat" || fail "the song is no longer loaded after it played"
+holds_open "$player" "$working/Input.dat" || fail "the song is no longer loaded after it played"
 no_stream() { [ -z "$(pactl list short sink-inputs 2>/dev/null)" ]; }
 within 5 no_stream || fail "the sound output stays open after the song's end"
 # User and system time of all the player's threads, in clock ticks.

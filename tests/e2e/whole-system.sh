@@ -42,7 +42,11 @@ fail() {
 cp -a "$app" "$work/app"
 rm -f "$work/app"/Input* "$work/app"/Error*.msg "$work/app/sty.err"
 mkdir -m 0700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime" MELODECK_AUDIO_FILE="$work/out.wav"
+mkdir -m 0700 "$work/home"
+# A home of its own: a ~/Karaoke of the machine's user would be sung from instead.
+export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" MELODECK_AUDIO_FILE="$work/out.wav"
+# The song folder is only read; the working files go to the session's private folder.
+working="$XDG_RUNTIME_DIR/melodeck/work"
 unset QT_QPA_PLATFORM
 xsession_start 1280x800x24 || fail "no X server to run on"
 
@@ -66,7 +70,7 @@ eval "$(xdotool getwindowgeometry --shell "$panel")"
 panel_x=$X panel_y=$Y
 
 # The loader keeps the first song's lyric file open once the song is loaded.
-within 30 holds_open "$player" "$work/app/Input.dat" ||
+within 30 holds_open "$player" "$working/Input.dat" ||
     fail "the first song was not loaded within 30 s"
 sleep 1 # the outline comes at the first activation
 shot 1-panel-loaded
@@ -159,7 +163,8 @@ within 20 ended "$player" || fail "the player did not end within 20 s of clickin
 left=""
 for file in Error1.msg Error2.msg Input.sng Input.bin Input.dat Input.str Input.tit \
     Input0.dat Input0.str; do
-    [ -e "$work/app/$file" ] && left="$left $file"
+    [ -e "$working/$file" ] && left="$left $file"
+    [ -e "$work/app/$file" ] && left="$left app/$file"
 done
 [ -z "$left" ] || fail "power-off left working files behind:$left"
 

@@ -33,8 +33,9 @@ class SongBrowserTest : public ::testing::Test {
 protected:
     SongBrowserTest() {
         previous_ = QDir::currentPath();
-        state.AppFolder = QString::fromStdString(app.path().string());
-        QDir::setCurrent(state.AppFolder);
+        state.ProgramFolder = state.SongFolder = state.DemoFolder = state.WorkFolder =
+            QString::fromStdString(app.path().string());
+        QDir::setCurrent(state.WorkFolder);
         testkit::writeBytes(elsewhere / "Far.kar", {'M', 'T', 'h', 'd'});
         chooser.wanderTo = QString::fromStdString(elsewhere.path().string());
         QObject::connect(&TxtPathName, &TextBox::Change, [this] { ++loads; });
@@ -49,7 +50,8 @@ protected:
     QWidget panel;
     TextBox TxtPathName;
     ScriptedChooser chooser;
-    SongBrowser browser{state, panel, TxtPathName, chooser};
+    FileListBox songs{"*.kar;*.mid"};
+    SongBrowser browser{state, panel, TxtPathName, songs, chooser};
     int loads = 0;
 
 private:
@@ -59,15 +61,19 @@ private:
 } // namespace
 
 TEST_F(SongBrowserTest, ChosenSongLoadsAndTheNextDialogStartsBesideIt) {
+    const QString songFolder = state.SongFolder;
     chooser.answers.push({SongChoice::Outcome::Chosen, far()});
     browser.CmdBrowse_Click();
     EXPECT_EQ(TxtPathName.text(), far());
     EXPECT_EQ(loads, 1);
     EXPECT_EQ(state.BrowseFolder, QString::fromStdString(elsewhere.path().string()) + "/");
-    EXPECT_EQ(QDir::currentPath(), state.AppFolder);
+    EXPECT_EQ(QDir::currentPath(), state.WorkFolder);
     EXPECT_TRUE(panel.isVisible());
     EXPECT_FALSE(state.BrowseOpen);
-    EXPECT_EQ(chooser.startFolders.back(), state.AppFolder);
+    EXPECT_EQ(chooser.startFolders.back(), songFolder);
+    // The song's folder is what the user sings from now, and the song list shows it.
+    EXPECT_EQ(state.SongFolder, QString::fromStdString(elsewhere.path().string()));
+    EXPECT_EQ(songs.folder(), state.SongFolder);
 
     // The same full path again loads nothing new.
     chooser.answers.push({SongChoice::Outcome::Chosen, far()});
@@ -96,7 +102,7 @@ TEST_F(SongBrowserTest, EndingsWithoutASong) {
         EXPECT_EQ(TxtPathName.text(), "Loaded.kar");
         EXPECT_EQ(loads, 0);
         EXPECT_EQ(panel.isVisible(), r.panelShown);
-        EXPECT_EQ(QDir::currentPath(), state.AppFolder);
+        EXPECT_EQ(QDir::currentPath(), state.WorkFolder);
         EXPECT_FALSE(state.BrowseOpen);
     }
 }

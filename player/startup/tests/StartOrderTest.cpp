@@ -7,9 +7,11 @@
 #include "startup/StartupTexts.h"
 
 #include <QDir>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using namespace player;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -37,8 +39,11 @@ struct Start {
     StartOrder order{state, songs, pictures, TxtPathName, host};
     std::vector<QString> loaded;
 
-    explicit Start(const testkit::TempDir& folder) {
-        state.AppFolder = QString::fromStdString(folder.path().string());
+    Start(const testkit::TempDir& songFolder, const testkit::TempDir& demo,
+          const testkit::TempDir& work) {
+        state.SongFolder = QString::fromStdString(songFolder.path().string());
+        state.DemoFolder = QString::fromStdString(demo.path().string());
+        state.WorkFolder = QString::fromStdString(work.path().string());
         QObject::connect(&TxtPathName, &TextBox::Change,
                          [this] { loaded.push_back(TxtPathName.text()); });
     }
@@ -54,45 +59,79 @@ TEST(StartOrderTest, FoldersThatLetThePlayerStartOrNot) {
     struct Row {
         const char* name;
         std::vector<const char*> files;
+        std::vector<const char*> demoFiles;
         std::vector<std::string> log;
-        QString firstSong; // handed to the pipeline, or empty
-        int pictures;      // -1: the no-songs text
+        QString firstSong;     // handed to the pipeline, or empty
+        const char* pictures; // where the slideshow's pictures come from: "songs", "demo", ""
     } rows[] = {
-        {"no songs", {"a.bmp", "b.jpg", "notes.txt"}, {"fatal"}, {}, -1},
-        {"no pictures", {"Song.kar"}, {"windows", "fatal"}, "Song.kar", 0},
-        {"one picture", {"b.mid", "A.KAR", "only.gif"}, {"windows", "fatal"}, "A.KAR", 1},
+        {"no songs", {"a.bmp", "b.jpg", "notes.txt"}, {}, {"fatal"}, {}, ""},
+        {"no pictures: the demo's",
+         {"Song.kar"},
+         {"d1.jpg", "d2.gif"},
+         {"windows", "paint", "show"},
+         "Song.kar",
+         "demo"},
+        {"one picture and none in the demo: no slideshow",
+         {"b.mid", "A.KAR", "only.gif"},
+         {},
+         {"windows", "paint", "show"},
+         "A.KAR",
+         ""},
         {"two pictures",
          {"b.mid", "a.kar", "x.GIF", "y.bmp"},
+         {"d1.jpg", "d2.gif"},
          {"windows", "paint", "show"},
          "a.kar",
-         2},
+         "songs"},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
         RuntimeDirScope runtime;
-        testkit::TempDir folder;
+        testkit::TempDir folder, demo, work;
         for (const char* f : r.files)
             touch(folder / f);
+        for (const char* f : r.demoFiles)
+            touch(demo / f);
+        touch(work / "Input.sng"); // left by a player that was killed
         const QString previous = QDir::currentPath();
         {
-            Start start(folder);
+            Start start(folder, demo, work);
             EXPECT_EQ(start.order.run(), r.log.back() == "show");
             EXPECT_EQ(start.host.log, r.log);
-            EXPECT_EQ(QDir::currentPath(), start.state.AppFolder);
+            EXPECT_EQ(QDir::currentPath(), start.state.WorkFolder);
             const std::vector<QString> firstSong =
                 r.firstSong.isEmpty() ? std::vector<QString>{} : std::vector{r.firstSong};
             EXPECT_EQ(start.loaded, firstSong);
-            if (r.pictures < 0) {
-                EXPECT_EQ(start.host.fatalText, noSongsText(start.state.AppFolder));
-            } else if (r.pictures < 2) {
-                EXPECT_EQ(start.host.fatalText,
-                          tooFewPicturesText(r.pictures, start.state.AppFolder));
-            } else {
-                EXPECT_TRUE(start.state.PicturesAvailable);
+            if (r.log.front() == "fatal") {
+                EXPECT_EQ(start.host.fatalText, noSongsText(start.state.SongFolder));
+                continue;
+            }
+            EXPECT_FALSE(fs::exists(work / "Input.sng")) << "the stale working file stays";
+            const std::string where = r.pictures;
+            EXPECT_EQ(start.state.PicturesAvailable != False, !where.empty());
+            if (!where.empty()) {
+                EXPECT_EQ(start.pictures.folder(),
+                          where == "songs" ? start.state.SongFolder : start.state.DemoFolder);
             }
         }
         QDir::setCurrent(previous);
     }
+}
+
+TEST(StartOrderTest, TheSongNamedOnTheCommandLineIsLoadedFirst) {
+    RuntimeDirScope runtime;
+    testkit::TempDir folder, demo, work;
+    for (const char* f : {"a.kar", "b.kar", "c.mid", "x.bmp", "y.bmp"})
+        touch(folder / f);
+    const QString previous = QDir::currentPath();
+    {
+        Start start(folder, demo, work);
+        start.order.setFirstSong("c.mid");
+        ASSERT_TRUE(start.order.run());
+        EXPECT_EQ(start.loaded, std::vector<QString>{"c.mid"});
+        EXPECT_EQ(start.songs.listIndex(), 2);
+    }
+    QDir::setCurrent(previous);
 }
 
 TEST(StartOrderTest, TextsOfTheFolderChecks) {
@@ -100,12 +139,6 @@ TEST(StartOrderTest, TextsOfTheFolderChecks) {
               "You have no .kar/.mid file installed in my default folder:\n/songs\nPlease copy "
               "*.kar/*.mid songs into this folder, then start again. Zu-Dezivez will stop now. "
               "See you again.");
-    EXPECT_EQ(tooFewPicturesText(1, "/p"),
-              "You have only one picture file installed in my default folder:\n/p\nPlease copy "
-              "*.bmp, *.gif, *.jpg files into this folder to activate picture display. "
-              "Zu-Dezivez will stop now. See you again.");
-    EXPECT_TRUE(tooFewPicturesText(0, "/p").startsWith(
-        "You have no picture file installed in my default folder:\n/p\n"));
 }
 
 TEST(StartOrderTest, ASecondStartEndsSilentlyAndLeavesTheFirstAlone) {
@@ -114,13 +147,16 @@ TEST(StartOrderTest, ASecondStartEndsSilentlyAndLeavesTheFirstAlone) {
     for (const char* f : {"a.kar", "x.bmp", "y.bmp"})
         touch(folder / f);
     const QString previous = QDir::currentPath();
-    Start first(folder);
+    testkit::TempDir demo, work;
+    Start first(folder, demo, work);
     ASSERT_TRUE(first.order.run());
 
-    Start second(folder);
+    touch(work / "Input.sng"); // the running player's
+    Start second(folder, demo, work);
     EXPECT_FALSE(second.order.run());
     EXPECT_EQ(second.host.log, std::vector<std::string>{"end"});
     EXPECT_TRUE(second.loaded.empty());
     EXPECT_EQ(second.state.PictureInterval, 25000);
+    EXPECT_TRUE(fs::exists(work / "Input.sng")) << "a second player cleared the first one's files";
     QDir::setCurrent(previous);
 }

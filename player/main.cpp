@@ -30,9 +30,10 @@ int main(int argc, char** argv) {
     const auto choice = player::chooseSongFolder(QCoreApplication::arguments().mid(1),
                                                  QDir::homePath(), state.DemoFolder);
     if (!choice.problem.isEmpty())
-        QMessageBox::warning(nullptr, QStringLiteral("melodeck"),
-                             choice.problem + QStringLiteral("\nThe songs of %1 are played instead.")
-                                                  .arg(choice.folder));
+        QMessageBox::warning(
+            nullptr, QStringLiteral("melodeck"),
+            choice.problem +
+                QStringLiteral("\nThe songs of %1 are played instead.").arg(choice.folder));
     state.SongFolder = choice.folder;
     const auto work = platform::workFolder();
     if (!work) {

@@ -28,8 +28,8 @@ int64_t AudibleClock::audibleFrame(Clock::time_point now) const {
     const std::lock_guard hold(lock_);
     const auto since = std::chrono::duration_cast<std::chrono::microseconds>(now - pulledAt_);
     const int64_t played = std::max<int64_t>(0, since.count()) * sampleRate_ / 1000000;
-    const int64_t frame =
-        std::clamp<int64_t>(pulledAtFrame_ - heldFrames_ + played, 0, std::max<int64_t>(0, frames_ - 1));
+    const int64_t frame = std::clamp<int64_t>(pulledAtFrame_ - heldFrames_ + played, 0,
+                                              std::max<int64_t>(0, frames_ - 1));
     // A late pull must not take back time already shown to the listener.
     lastAudible_ = std::max(lastAudible_, frame);
     return lastAudible_;

@@ -81,7 +81,8 @@ int16_t toSample(float value) {
 
 } // namespace
 
-FluidSynthDevice::Options FluidSynthDevice::Options::fromEnvironment(const std::string& songFolder) {
+FluidSynthDevice::Options
+FluidSynthDevice::Options::fromEnvironment(const std::string& songFolder) {
     Options options;
     auto choices = soundFontChoices(songFolder);
     if (!choices.empty()) {
@@ -302,8 +303,7 @@ int FluidSynthDevice::audioCallback(void* device, int frames, int, float*[], int
     const auto end = std::chrono::steady_clock::now();
     self->lastPullNanoseconds_ =
         std::chrono::duration_cast<std::chrono::nanoseconds>(end.time_since_epoch()).count();
-    const int64_t took =
-        std::chrono::duration_cast<std::chrono::microseconds>(end - start).count();
+    const int64_t took = std::chrono::duration_cast<std::chrono::microseconds>(end - start).count();
     int64_t longest = self->longestPullMicroseconds_.load();
     while (took > longest && !self->longestPullMicroseconds_.compare_exchange_weak(longest, took)) {
     }
@@ -415,8 +415,9 @@ bool FluidSynthDevice::startPlayerAt(int64_t tick) {
     resetPrograms();
     const std::lock_guard hold(renderLock_);
     player_.reset(new_fluid_player(synth_.get()));
-    if (!player_ || fluid_player_add_mem(player_.get(), timing_->playable.data(),
-                                                timing_->playable.size()) != FLUID_OK ||
+    if (!player_ ||
+        fluid_player_add_mem(player_.get(), timing_->playable.data(), timing_->playable.size()) !=
+            FLUID_OK ||
         fluid_player_seek(player_.get(), static_cast<int>(tick)) != FLUID_OK ||
         fluid_player_play(player_.get()) != FLUID_OK) {
         player_.reset();

@@ -65,7 +65,7 @@ void notePreset(std::vector<PresetUse>& presets, PresetUse use) {
 
 struct TrackRead {
     int64_t endTick = 0;
-    size_t goodBytes = 0;  // the body up to the end of its last whole event
+    size_t goodBytes = 0;    // the body up to the end of its last whole event
     bool endOfTrack = false; // the end-of-track event is among them
     bool hasEvents = false;  // anything besides the end of the track
 };

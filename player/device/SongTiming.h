@@ -1,7 +1,8 @@
 #pragma once
 // What the device needs to know of a song before it plays it: its division, where its
-// longest track ends and the instruments it selects. Reading it also proves the file is a Standard MIDI File the
-// synthesiser's player will take, so a bad song fails at open, not in the middle of play.
+// longest track ends and the instruments it selects. Reading it also proves the file is a Standard
+// MIDI File the synthesiser's player will take, so a bad song fails at open, not in the middle of
+// play.
 #include <cstdint>
 #include <string>
 #include <variant>
@@ -22,8 +23,8 @@ struct PresetUse {
 };
 
 struct SongTiming {
-    int32_t division = 0; // ticks per quarter note, 1..32767
-    int64_t endTick = 0;  // the tick of the last event of the longest track
+    int32_t division = 0;           // ticks per quarter note, 1..32767
+    int64_t endTick = 0;            // the tick of the last event of the longest track
     std::vector<PresetUse> presets; // each once, in the order first met
     // The song as the synthesiser's file player gets it: every track up to its last whole
     // event and closed with an end-of-track event, nothing after the last track.

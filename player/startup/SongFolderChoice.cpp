@@ -45,11 +45,11 @@ SongFolderChoice chooseSongFolder(const QStringList& arguments, const QString& h
         if (!named.exists())
             choice.problem = QStringLiteral("%1 does not exist.").arg(arguments.first());
         else if (named.isDir())
-            choice.problem = QStringLiteral("%1 holds no songs (.kar or .mid files).")
-                                 .arg(arguments.first());
+            choice.problem =
+                QStringLiteral("%1 holds no songs (.kar or .mid files).").arg(arguments.first());
         else
-            choice.problem = QStringLiteral("%1 is no song (a .kar or .mid file).")
-                                 .arg(arguments.first());
+            choice.problem =
+                QStringLiteral("%1 is no song (a .kar or .mid file).").arg(arguments.first());
     }
     const QString karaoke = QDir(home).filePath(QStringLiteral("Karaoke"));
     if (!home.isEmpty() && holdsSongs(karaoke)) {

@@ -115,9 +115,8 @@ TEST_F(PipelineStress, LateRepeatedAndForgedAnswersChangeNothing) {
 
     const int descriptors = openDescriptors();
     for (int i = 0; i < 500; ++i) {
-        platform::postMessage(panel.CmdMessHandle(),
-                              {platform::kWmKeyUp, i % 2 ? 58 : 13,
-                               i % 3 ? 0 : platform::kKeyContextBit});
+        platform::postMessage(panel.CmdMessHandle(), {platform::kWmKeyUp, i % 2 ? 58 : 13,
+                                                      i % 3 ? 0 : platform::kKeyContextBit});
         if (i % 50 == 0)
             waitFor([] { return false; }, 5);
     }

@@ -29,8 +29,9 @@ testkit::Bytes loudChords() {
     testkit::TrackBuilder t;
     t.tempo(0, 500000);
     for (int channel = 0; channel < 9; ++channel)
-        t.program(0, channel, 30 + channel).controller(0, channel, 7, 127).controller(0, channel,
-                                                                                    11, 127);
+        t.program(0, channel, 30 + channel)
+            .controller(0, channel, 7, 127)
+            .controller(0, channel, 11, 127);
     for (int bar = 0; bar < 4; ++bar) {
         for (int channel = 0; channel < 9; ++channel)
             for (int key : {36, 48, 55, 60, 64, 67, 72})

@@ -106,15 +106,15 @@ TEST_P(DriverOrder, DesktopServersFirstAndTheRequestedOneAlone) {
 
 INSTANTIATE_TEST_SUITE_P(
     Drivers, DriverOrder,
-    ::testing::Values(
-        DriverOrderCase{"DebianBuild",
-                        {"alsa", "file", "jack", "oss", "pulseaudio", "sdl2"},
-                        "",
-                        {"pulseaudio", "alsa", "jack", "oss", "sdl2"}},
-        DriverOrderCase{"NoPulseAudio", {"jack", "alsa"}, "", {"alsa", "jack"}},
-        DriverOrderCase{"OnlyTheFileDriver", {"file"}, "", {}},
-        DriverOrderCase{"Requested", {"alsa", "pulseaudio"}, "alsa", {"alsa"}},
-        DriverOrderCase{"RequestedButNotOffered", {"alsa"}, "nosuchdriver", {"nosuchdriver"}}),
+    ::testing::Values(DriverOrderCase{"DebianBuild",
+                                      {"alsa", "file", "jack", "oss", "pulseaudio", "sdl2"},
+                                      "",
+                                      {"pulseaudio", "alsa", "jack", "oss", "sdl2"}},
+                      DriverOrderCase{"NoPulseAudio", {"jack", "alsa"}, "", {"alsa", "jack"}},
+                      DriverOrderCase{"OnlyTheFileDriver", {"file"}, "", {}},
+                      DriverOrderCase{"Requested", {"alsa", "pulseaudio"}, "alsa", {"alsa"}},
+                      DriverOrderCase{
+                          "RequestedButNotOffered", {"alsa"}, "nosuchdriver", {"nosuchdriver"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

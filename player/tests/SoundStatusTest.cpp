@@ -1,10 +1,11 @@
 // A player that cannot make a sound says so from start-up on, and keeps saying it: the
 // texts of loading a song do not bury the reason.
+#include "startup/SoundStatus.h"
+
 #include "MidiBuilder.h"
 #include "PlayerFixture.h"
 #include "SongFixtures.h"
 #include "device/FluidSynthDevice.h"
-#include "startup/SoundStatus.h"
 #include "startup/StartOrder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,8 @@
+#include "FileSizeLimit.h"
 #include "LyricFiles.h"
 #include "SecondPass.h"
 
-#include <csignal>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 using namespace textpull;
 using namespace textpull::test;
@@ -155,27 +154,6 @@ TEST(ExtractLyric, EveryFileThatCannotBeHadIsNamed) {
     EXPECT_EQ(empty.Text("Error1.msg"), "Cannot open Input.sng.");
 }
 
-// Writes that would make a file longer than the limit fail, as on a full disk; the signal
-// that would end the test meanwhile is ignored.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : oldHandler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        const rlimit limit{bytes, old_.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int);
-};
-
 TEST(ExtractLyric, AFileWhoseBytesCannotBeWrittenFailsTheRun) {
     // Every file of this song outgrows the limit, which still holds any message. Files
     // later than the first-pass ones are written again under the limit on their own, after
@@ -203,7 +181,7 @@ TEST(ExtractLyric, AFileWhoseBytesCannotBeWrittenFailsTheRun) {
         {
             ErrorChannel errors;
             ASSERT_TRUE(errors.Create(folder / "Error1.msg"));
-            const FileSizeLimit limit(kLimit);
+            const testkit::FileSizeLimit limit(kLimit);
             EXPECT_FALSE(c.write(folder.path(), errors)) << c.name;
         }
         EXPECT_EQ(folder.Text("Error1.msg"), std::string("Cannot write ") + c.name + ".");

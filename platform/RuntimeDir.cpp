@@ -99,11 +99,15 @@ std::optional<std::string> runtimeDir() {
     return chooseRuntimeDir(environmentRuntimePlaces()).dir;
 }
 
+std::string noRuntimeDirText(const RuntimeDirChoice& choice) {
+    return "No private folder for melodeck's session files: " + choice.refusals + ".";
+}
+
 std::optional<std::string> runtimeDirProblem() {
     const RuntimeDirChoice choice = chooseRuntimeDir(environmentRuntimePlaces());
     if (choice.dir)
         return std::nullopt;
-    return "No private folder for melodeck's session files: " + choice.refusals + ".";
+    return noRuntimeDirText(choice);
 }
 
 } // namespace platform

@@ -34,8 +34,12 @@ RuntimeDirChoice chooseRuntimeDir(const RuntimePlaces& places);
 // can be had. Every call looks again, so a folder taken meanwhile is noticed.
 std::optional<std::string> runtimeDir();
 
-// The one text to show the user when runtimeDir() has no value, ending with a full stop;
-// no value when there is a folder.
+// The one text to show the user when the choice has no folder, ending with a full stop:
+// "No private folder for melodeck's session files: /tmp/melodeck-1000 is a symbolic link; …".
+std::string noRuntimeDirText(const RuntimeDirChoice& choice);
+
+// That text for the environment's places when runtimeDir() has no value; no value when
+// there is a folder.
 std::optional<std::string> runtimeDirProblem();
 
 } // namespace platform

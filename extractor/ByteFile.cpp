@@ -1,5 +1,7 @@
 #include "ByteFile.h"
 
+#include "SafeFile.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -11,14 +13,14 @@ constexpr size_t kWriteBlock = 64 * 1024;
 } // namespace
 
 bool ByteFile::OpenRead(const std::filesystem::path& file) {
-    file_.reset(std::fopen(file.c_str(), "rb"));
+    file_.reset(platform::openStreamForReading(file.c_str()));
     readBuffer_.clear();
     readAt_ = 0;
     return file_ != nullptr;
 }
 
 bool ByteFile::Create(const std::filesystem::path& file) {
-    file_.reset(std::fopen(file.c_str(), "wb"));
+    file_.reset(platform::createFreshStream(file.c_str()));
     if (!file_)
         return false;
     // Lyric files of a long song run to megabytes: fewer, larger writes.

@@ -16,8 +16,9 @@ public:
     // A line piece ends after an LF or after this many bytes, whichever comes first.
     static constexpr size_t kPieceLength = 239;
 
+    // A symbolic link or anything but a regular file in the file's place is refused.
     bool OpenRead(const std::filesystem::path& file);
-    // Creates the file, or empties it when it exists.
+    // Creates the file afresh: whatever stood in its place is unlinked, never written through.
     bool Create(const std::filesystem::path& file);
     // False when a write to the file failed or its data could not be flushed.
     bool Close();

@@ -1,12 +1,14 @@
 #include "ErrorChannel.h"
 
+#include "SafeFile.h"
+
 #include <cstdarg>
 
 namespace textpull {
 
 bool ErrorChannel::Create(const std::filesystem::path& file) {
     Close();
-    file_ = std::fopen(file.c_str(), "w");
+    file_ = platform::createFreshStream(file.c_str());
     return file_ != nullptr;
 }
 

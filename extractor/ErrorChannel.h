@@ -13,7 +13,7 @@ public:
     ErrorChannel(const ErrorChannel&) = delete;
     ErrorChannel& operator=(const ErrorChannel&) = delete;
 
-    // Creates (or empties) the file; false when it cannot be created.
+    // Creates the file afresh (see ByteFile::Create); false when it cannot be created.
     bool Create(const std::filesystem::path& file);
     // Writes the formatted text as it is, with no line end. Ignored when not open.
     void ReportError(const char* format, ...) __attribute__((format(printf, 2, 3)));

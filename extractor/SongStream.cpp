@@ -1,5 +1,7 @@
 #include "SongStream.h"
 
+#include "SafeFile.h"
+
 #include <algorithm>
 
 namespace textpull {
@@ -10,7 +12,7 @@ constexpr size_t kBufferSize = 64 * 1024;
 
 bool SongStream::Open(const std::filesystem::path& file) {
     Close();
-    file_.reset(std::fopen(file.c_str(), "rb"));
+    file_.reset(platform::openStreamForReading(file.c_str()));
     if (!file_)
         return false;
     if (fseeko(file_.get(), 0, SEEK_END) == 0)

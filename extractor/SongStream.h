@@ -11,7 +11,8 @@ namespace textpull {
 
 class SongStream {
 public:
-    // Opens the file and finds its size; false when it cannot be opened for reading.
+    // Opens the file and finds its size; false when it cannot be opened for reading or is
+    // no regular file of that name (a symbolic link in its place is not followed).
     bool Open(const std::filesystem::path& file);
     void Close();
 

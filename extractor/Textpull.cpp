@@ -5,9 +5,11 @@
 #include "ExtractLyric.h"
 #include "HiddenWindow.h"
 #include "MessagePort.h"
+#include "SafeFile.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <unistd.h>
 
 namespace textpull {
 
@@ -96,8 +98,8 @@ private:
     }
 
     static void CreateFailureMarker() {
-        if (std::FILE* marker = std::fopen("sty.err", "wb"))
-            std::fclose(marker);
+        if (const int marker = platform::createFresh("sty.err"); marker >= 0)
+            close(marker);
     }
 
     std::string copy_;

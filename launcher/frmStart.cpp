@@ -1,6 +1,8 @@
 #include "frmStart.h"
 
 #include "FontTable.h"
+#include "RuntimeDir.h"
+#include "StaleSessionFiles.h"
 
 #include <utility>
 
@@ -13,7 +15,15 @@ void frmStart::Form_Load() {
     instance_ = std::make_unique<platform::InstanceLock>("didizir");
     if (instance_->previousInstance())
         return;
-    installFonts();
+    const platform::RuntimeDirChoice runtime =
+        platform::chooseRuntimeDir(platform::environmentRuntimePlaces());
+    if (runtime.dir) {
+        platform::removeStaleSessionFiles(*runtime.dir);
+        installFonts();
+    } else {
+        // Every font would fail for this one reason: one box that names it, not fourteen.
+        boxes_.show(Title, platform::noRuntimeDirText(runtime), MessageBox::Icon::None);
+    }
     startPlayer();
 }
 

@@ -20,8 +20,10 @@ public:
     frmStart(std::string launcherFolder, MessageBox& boxes, FontInstaller& fonts,
              ProcessStarter& processes);
 
-    // Runs once unless another launcher is running: installs the fonts of the font table,
-    // reporting each that does not add exactly one font, then starts the player.
+    // Runs once unless another launcher is running: clears what dead programs left in the
+    // runtime folder, installs the fonts of the font table, reporting each that does not add
+    // exactly one font, then starts the player. Without a private runtime folder one box
+    // says why instead, and the player is started all the same.
     void Form_Load();
 
 private:

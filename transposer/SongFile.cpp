@@ -1,7 +1,9 @@
 #include "SongFile.h"
 
+#include "SafeFile.h"
+
 #include <cerrno>
-#include <fcntl.h>
+#include <cstring>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,12 +45,13 @@ bool readAll(int fd, std::vector<unsigned char>& into) {
 } // namespace
 
 std::optional<SongFile> SongFile::open(const char* path) {
-    const Descriptor fd(::open(path, O_RDONLY | O_CLOEXEC));
+    const auto links = std::strchr(path, '/') ? platform::Links::Follow : platform::Links::Refuse;
+    const Descriptor fd(platform::openForReading(path, links));
     struct stat info {};
-    if (fd.get() < 0 || fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode))
+    if (fd.get() < 0 || fstat(fd.get(), &info) != 0)
         return std::nullopt;
     SongFile song;
-    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+    if (info.st_size > 0) {
         const auto length = static_cast<size_t>(info.st_size);
         void* map = mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd.get(), 0);
         if (map != MAP_FAILED) {

@@ -10,7 +10,10 @@ namespace notebend {
 // the file allows it (no copy of a large song), read whole otherwise.
 class SongFile {
 public:
-    // No value when the file cannot be opened or read, or is a folder.
+    // No value when the file cannot be opened or read, or is no regular file. A bare name is
+    // a file of the working folder, where anyone who can write there may have planted a
+    // link: a symbolic link by that name is refused. A path with a folder in it is the
+    // caller's own choice, and links on it are followed.
     static std::optional<SongFile> open(const char* path);
 
     SongFile(SongFile&& other) noexcept;

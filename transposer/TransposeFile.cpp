@@ -2,6 +2,7 @@
 
 #include "ByteSink.h"
 #include "Messages.h"
+#include "SafeFile.h"
 #include "SongCopier.h"
 #include "SongFile.h"
 
@@ -49,7 +50,7 @@ int copySong(int steps, const char* path, std::FILE* errors) {
     };
     if (steps > maxSteps || steps < -maxSteps)
         return report(messages::invalidSteps(steps));
-    File created(std::fopen(outputFileName, "wb"));
+    File created(platform::createFreshStream(outputFileName));
     if (!created)
         return report(messages::cannotCreateOutput(outputFileName));
     OutputFile output(std::move(created));
@@ -70,7 +71,7 @@ int copySong(int steps, const char* path, std::FILE* errors) {
 } // namespace
 
 int transposeFile(int steps, const char* path) {
-    File errors(std::fopen(errorFileName, "w"));
+    File errors(platform::createFreshStream(errorFileName));
     if (!errors) {
         std::fputs(messages::cannotCreate(errorFileName).c_str(), stdout);
         std::fflush(stdout);

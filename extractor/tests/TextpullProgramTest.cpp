@@ -184,3 +184,48 @@ TEST(TextpullProgram, AnErrorChannelThatCannotBeCreatedIsNoticedOnStandardOutput
     EXPECT_FALSE(player.receive().has_value()) << "no handle was read yet";
     EXPECT_FALSE(std::filesystem::exists(folder / "Input.dat"));
 }
+
+// Someone who can write the working folder plants a link where a working file goes, to make
+// the run overwrite a file of the player's user elsewhere.
+TEST(TextpullProgram, AWorkingFileLinkedElsewhereIsReplacedNeverWrittenThrough) {
+    struct Case {
+        const char* planted;
+        Bytes song;
+        int exitCode;
+    };
+    const Bytes notASong{'h', 'i'}; // fails, so "sty.err" is made
+    const Case cases[] = {
+        {"Input0.dat", GoodSong(), 0}, {"Input0.str", GoodSong(), 0}, {"Input.dat", GoodSong(), 0},
+        {"Input.str", GoodSong(), 0},  {"Input.tit", GoodSong(), 0},  {"Error1.msg", GoodSong(), 0},
+        {"sty.err", notASong, 1},
+    };
+    for (const auto& c : cases) {
+        RuntimeDirScope runtime;
+        testkit::TempDir outside;
+        testkit::writeBytes(outside / "victim", {'k', 'e', 'e', 'p'});
+        LyricFolder folder;
+        folder.WriteSong(c.song);
+        std::filesystem::create_symlink(outside / "victim", folder / c.planted);
+
+        EXPECT_EQ(RunTextpullIn(folder, {"-5"}).exitCode, c.exitCode) << c.planted;
+
+        EXPECT_EQ(testkit::readText(outside / "victim"), "keep") << c.planted;
+        const auto status = std::filesystem::symlink_status(folder / c.planted);
+        EXPECT_EQ(status.type(), std::filesystem::file_type::regular) << c.planted;
+        EXPECT_EQ(status.permissions(),
+                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+            << c.planted;
+    }
+}
+
+TEST(TextpullProgram, ASongLinkedInFromElsewhereIsRefused) {
+    RuntimeDirScope runtime;
+    testkit::TempDir outside;
+    testkit::writeBytes(outside / "song.kar", GoodSong());
+    LyricFolder folder;
+    std::filesystem::create_symlink(outside / "song.kar", folder / "Input.sng");
+
+    EXPECT_EQ(RunTextpullIn(folder, {"-5"}).exitCode, 1);
+    EXPECT_EQ(folder.Text("Error1.msg"), "Cannot open Input.sng.");
+    EXPECT_FALSE(std::filesystem::exists(folder / "Input0.dat"));
+}

@@ -4,11 +4,15 @@
 #include "FontTable.h"
 #include "RuntimeDirScope.h"
 #include "SessionFontInstaller.h"
+#include "TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -187,6 +191,41 @@ TEST(frmStart, InTheRootFolderThePathHoldsTwoSlashes) {
     runLauncher("/", fonts, journal);
 
     EXPECT_EQ(journal.front(), "add //Vswisec.ttf");
+}
+
+TEST(frmStart, WithoutAPrivateRuntimeFolderOneBoxSaysWhyAndThePlayerStillStarts) {
+    RuntimeDirScope runtime;
+    const fs::path taken = runtime.path() / "melodeck";
+    testkit::writeBytes(taken, {'x'});
+    Journal journal;
+    ScriptedFonts fonts(journal, {});
+
+    runLauncher("/opt/melodeck", fonts, journal);
+
+    EXPECT_EQ(journal, (Journal{TitleBox + "No private folder for melodeck's session files: " +
+                                    taken.string() + " is not a folder.",
+                                "start melodeck from /opt/melodeck"}));
+}
+
+TEST(frmStart, ASocketLeftByADeadPlayerIsClearedAtStart) {
+    RuntimeDirScope runtime;
+    const fs::path dir = runtime.path() / "melodeck";
+    fs::create_directory(dir);
+    fs::permissions(dir, fs::perms::owner_all, fs::perm_options::replace);
+    const fs::path dead = dir / "msg-4242.sock";
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    ASSERT_LT(dead.string().size(), sizeof addr.sun_path);
+    dead.string().copy(addr.sun_path, sizeof addr.sun_path - 1);
+    const int fd = socket(AF_UNIX, SOCK_DGRAM, 0);
+    ASSERT_EQ(bind(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr), 0);
+    close(fd); // the receiver ends without removing its socket file
+    Journal journal;
+    ScriptedFonts fonts(journal, {});
+
+    runLauncher("/opt/melodeck", fonts, journal);
+
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dead)));
 }
 
 TEST(frmStart, ASecondLauncherDoesNothingAtAll) {

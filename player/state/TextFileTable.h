@@ -3,8 +3,9 @@
 // them (DatFileNo, StrFileNo). Files are read as bytes, one line at a time; a line ends
 // at LF, and a CR right before that LF belongs to the line end.
 #include <cstdint>
-#include <fstream>
+#include <cstdio>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,7 +14,7 @@ namespace player {
 class TextFileTable {
 public:
     // Opens the file for reading under the lowest free number (from 1). Returns 0 when it
-    // cannot be opened.
+    // cannot be opened, is a symbolic link, or is not a regular file.
     int16_t openForInput(const std::string& path);
 
     // The next line without its line end; no value at the end of the file, for a number
@@ -31,7 +32,11 @@ public:
     void closeAll() { files_.clear(); }
 
 private:
-    std::map<int16_t, std::ifstream> files_;
+    struct FileCloser {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    using File = std::unique_ptr<std::FILE, FileCloser>;
+    std::map<int16_t, File> files_;
 };
 
 } // namespace player

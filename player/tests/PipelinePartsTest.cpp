@@ -72,6 +72,38 @@ TEST_F(SongCopyTest, BothWorkingCopiesGetTheSongReplacingOldOnes) {
     EXPECT_EQ(testkit::readText(dir_ / "Input.bin"), "MThd");
 }
 
+// Someone who can write the program's folder plants links where the copies go.
+TEST_F(SongCopyTest, WorkingFilesLinkedElsewhereAreReplacedNeverWrittenThrough) {
+    testkit::writeBytes(dir_ / "a.kar", {'M', 'T', 'h', 'd'});
+    for (const char* planted : {"Input.sng", "Input.bin"}) {
+        testkit::TempDir outside;
+        testkit::writeBytes(outside / "victim", {'k', 'e', 'e', 'p'});
+        std::filesystem::remove(dir_ / planted);
+        std::filesystem::create_symlink(outside / "victim", dir_ / planted);
+
+        EXPECT_FALSE(copySongToWorkingFiles("a.kar")) << planted;
+
+        EXPECT_EQ(testkit::readText(outside / "victim"), "keep") << planted;
+        for (const char* copy : {"Input.sng", "Input.bin"}) {
+            const auto status = std::filesystem::symlink_status(dir_ / copy);
+            EXPECT_EQ(status.type(), std::filesystem::file_type::regular)
+                << planted << ": " << copy;
+            EXPECT_EQ(status.permissions(),
+                      std::filesystem::perms::owner_read | std::filesystem::perms::owner_write)
+                << planted << ": " << copy;
+            EXPECT_EQ(testkit::readText(dir_ / copy), "MThd") << planted << ": " << copy;
+        }
+    }
+}
+
+TEST_F(SongCopyTest, ASongTheUserLinkedToIsFollowed) {
+    testkit::TempDir elsewhere;
+    testkit::writeBytes(elsewhere / "real.kar", {'M', 'T', 'h', 'd'});
+    std::filesystem::create_symlink(elsewhere / "real.kar", dir_ / "a.kar");
+    EXPECT_FALSE(copySongToWorkingFiles("a.kar"));
+    EXPECT_EQ(testkit::readText(dir_ / "Input.sng"), "MThd");
+}
+
 TEST_F(SongCopyTest, WhatIsNoSongFileIsNotCopied) {
     std::filesystem::create_directory(dir_ / "folder.kar");
     EXPECT_EQ(copySongToWorkingFiles("missing.kar"), "Input Song not found.");

@@ -2,7 +2,9 @@
 
 #include "TempDir.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace player;
 
@@ -45,6 +47,20 @@ TEST(TextFileTable, NumbersAreTheLowestFreeAndZeroMeansNotOpen) {
     EXPECT_TRUE(files.atEnd(1));
     EXPECT_FALSE(files.rewind(0));
     EXPECT_EQ(files.readLine(0), std::nullopt);
+}
+
+// The lyric files and "Error1.msg" are working files: what stands in the place of one and is
+// no plain file is never read, a link least of all.
+TEST(TextFileTable, OnlyARegularFileOfThatNameIsOpened) {
+    testkit::TempDir dir;
+    testkit::TempDir outside;
+    testkit::writeBytes(outside / "secret", {'s', '\r', '\n'});
+    std::filesystem::create_symlink(outside / "secret", dir / "link");
+    std::filesystem::create_directory(dir / "folder");
+    ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0); // must not block the open
+    TextFileTable files;
+    for (const char* name : {"link", "folder", "pipe"})
+        EXPECT_EQ(files.openForInput((dir / name).string()), 0) << name;
 }
 
 } // namespace

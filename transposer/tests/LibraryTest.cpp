@@ -45,6 +45,46 @@ TEST_F(Library, TransposeWritesInputBin) {
     EXPECT_EQ(readText(folder / "Error2.msg"), "Invalid TrPara: 9");
 }
 
+// Someone who can write the working folder plants links where the working files go.
+TEST_F(Library, WorkingFilesLinkedElsewhereAreReplacedNeverWrittenThrough) {
+    const Bytes song = oneTrackSong({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 64});
+    struct Case {
+        const char* planted;
+        int steps;
+        int result;
+    };
+    const Case cases[] = {{"Input.bin", 2, 0}, {"Error2.msg", 2, 0}, {"Error2.msg", 9, -1}};
+    for (const auto& c : cases) {
+        CurrentFolder folder;
+        testkit::TempDir outside;
+        writeBytes(outside / "victim", {'k', 'e', 'e', 'p'});
+        writeBytes(folder / "Input.sng", song);
+        std::filesystem::create_symlink(outside / "victim", folder / c.planted);
+
+        EXPECT_EQ(transpose_(c.steps, "Input.sng"), c.result) << c.planted << " " << c.steps;
+
+        EXPECT_EQ(readText(outside / "victim"), "keep") << c.planted << " " << c.steps;
+        struct stat info {};
+        ASSERT_EQ(lstat((folder / c.planted).c_str(), &info), 0) << c.planted;
+        EXPECT_EQ(info.st_mode, S_IFREG | 0600) << c.planted << " " << c.steps;
+    }
+}
+
+TEST_F(Library, TheWorkingSongMustNotBeALinkWhereASongTheCallerNamesMay) {
+    CurrentFolder folder;
+    testkit::TempDir outside;
+    const Bytes song = oneTrackSong({0x00, 0x90, 60, 100, 0x60, 0x80, 60, 64});
+    writeBytes(outside / "song.kar", song);
+    std::filesystem::create_symlink(outside / "song.kar", folder / "Input.sng");
+    std::filesystem::create_directory(folder / "mine");
+    std::filesystem::create_symlink(outside / "song.kar", folder / "mine" / "link.kar");
+
+    EXPECT_EQ(transpose_(0, "Input.sng"), -1);
+    EXPECT_EQ(readText(folder / "Error2.msg"), "Input.sng not found.\n");
+    EXPECT_EQ(transpose_(0, "mine/link.kar"), 0);
+    EXPECT_EQ(testkit::readBytes(folder / "Input.bin"), song);
+}
+
 TEST_F(Library, KeepsItsOwnHelpersToItself) {
     EXPECT_EQ(dlsym(handle_, "_ZN8notebend13transposeFileEiPKc"), nullptr);
     EXPECT_EQ(dlsym(handle_, "_ZN8platform10runAndWaitERKNSt7__cxx1112basic_stringIcSt11char_"

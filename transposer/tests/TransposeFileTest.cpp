@@ -3,6 +3,7 @@
 #include "TransposeFile.h"
 
 #include "CurrentFolder.h"
+#include "FileSizeLimit.h"
 #include "Songs.h"
 
 #include <filesystem>
@@ -86,12 +87,20 @@ TEST(TransposeFile, InputBinThatCannotBeCreated) {
     EXPECT_EQ(readText(folder / "Error2.msg"), "Cannot create Input.bin.\n");
 }
 
-// A copy that never reached the disk must not be reported as done.
+// A copy that never reached the disk must not be reported as done. The size limit stands in
+// for a full disk: it holds the message but not the copy.
 TEST(TransposeFile, InputBinThatCannotBeWritten) {
     CurrentFolder folder;
-    writeBytes(folder / "Input.sng", song);
-    fs::create_symlink("/dev/full", folder / "Input.bin");
-    EXPECT_EQ(transposeFile(1, "Input.sng"), -1);
+    Bytes notes;
+    for (int i = 0; i < 8; ++i)
+        testkit::append(notes, {0x00, 0x90, 60, 100, 0x60, 0x80, 60, 64});
+    writeBytes(folder / "Input.sng", oneTrackSong(notes));
+    int result = 0;
+    {
+        const testkit::FileSizeLimit limit(32);
+        result = transposeFile(1, "Input.sng");
+    }
+    EXPECT_EQ(result, -1);
     EXPECT_EQ(readText(folder / "Error2.msg"), "Cannot write Input.bin.\n");
 }
 

@@ -2,6 +2,7 @@
 // the windows, chooses the folders and runs the start.
 //
 //   melodeck [FOLDER | SONG]
+#include "RuntimeDir.h"
 #include "SessionFonts.h"
 #include "WorkFolder.h"
 #include "device/FluidSynthDevice.h"
@@ -37,9 +38,11 @@ int main(int argc, char** argv) {
     state.SongFolder = choice.folder;
     const auto work = platform::workFolder();
     if (!work) {
+        const auto problem = platform::runtimeDirProblem();
         QMessageBox::critical(nullptr, QStringLiteral("melodeck"),
-                              QStringLiteral("There is no private folder for melodeck's working "
-                                             "files in the session's runtime folder."));
+                              problem ? QString::fromStdString(*problem)
+                                      : QStringLiteral("The private folder for melodeck's "
+                                                       "working files cannot be made."));
         return EXIT_FAILURE;
     }
     state.WorkFolder = QString::fromStdString(*work);

@@ -3,6 +3,8 @@
 #include "StartupTexts.h"
 
 #include <QDir>
+#include <RuntimeDir.h>
+#include <StaleSessionFiles.h>
 #include <WorkFolder.h>
 
 namespace player {
@@ -29,6 +31,8 @@ bool StartOrder::run() {
         return false;
     }
     // Only the one player of this user may clear what a killed one left.
+    if (const auto runtime = platform::runtimeDir())
+        platform::removeStaleSessionFiles(*runtime);
     platform::clearFolder(state_.WorkFolder.toStdString());
     host_.showWindowsAndMeasure();
     state_.FontSizes = {20, 22, 24, 26, 28, 0};

@@ -2,6 +2,8 @@
 
 #include "Spawn.h"
 
-bool DetachedProcessStarter::start(const std::string& program, const std::string& firstFolder) {
-    return platform::startDetached(program, {}, firstFolder);
+bool DetachedProcessStarter::start(const std::string& program,
+                                   const std::vector<std::string>& arguments,
+                                   const std::string& firstFolder) {
+    return platform::startDetached(program, arguments, firstFolder);
 }

@@ -4,5 +4,6 @@
 
 class DetachedProcessStarter : public ProcessStarter {
 public:
-    bool start(const std::string& program, const std::string& firstFolder) override;
+    bool start(const std::string& program, const std::vector<std::string>& arguments,
+               const std::string& firstFolder) override;
 };

@@ -4,12 +4,29 @@
 #include "RuntimeDir.h"
 #include "StaleSessionFiles.h"
 
+#include <unistd.h>
 #include <utility>
 
 frmStart::frmStart(std::string launcherFolder, MessageBox& boxes, FontInstaller& fonts,
-                   ProcessStarter& processes)
-    : launcherFolder_(std::move(launcherFolder)), boxes_(boxes), fonts_(fonts),
-      processes_(processes) {}
+                   ProcessStarter& processes, std::vector<std::string> arguments,
+                   std::vector<std::string> fontFolders)
+    : launcherFolder_(std::move(launcherFolder)), arguments_(std::move(arguments)),
+      fontFolders_(std::move(fontFolders)), boxes_(boxes), fonts_(fonts), processes_(processes) {
+    if (fontFolders_.empty())
+        fontFolders_.push_back(launcherFolder_);
+}
+
+// The song folder's own font file, else the next folder's; the last folder's path when no
+// folder has it, so the box names where the file was expected.
+std::string frmStart::fontPath(const char* file) const {
+    for (const std::string& folder : fontFolders_) {
+        // Built the same way for every folder: one in the root gives "//" and still works.
+        std::string path = folder + "/" + file;
+        if (access(path.c_str(), F_OK) == 0)
+            return path;
+    }
+    return fontFolders_.back() + "/" + file;
+}
 
 void frmStart::Form_Load() {
     instance_ = std::make_unique<platform::InstanceLock>("didizir");
@@ -29,8 +46,7 @@ void frmStart::Form_Load() {
 
 void frmStart::installFonts() {
     for (const char* file : FontTable) {
-        // Built the same way for every folder: one in the root gives "//" and still works.
-        std::string path = launcherFolder_ + "/" + file;
+        const std::string path = fontPath(file);
         // A collection adds several fonts and is reported too, though they were added.
         if (fonts_.addFontResource(path) == 1)
             fonts_.announceFontChange();
@@ -40,6 +56,6 @@ void frmStart::installFonts() {
 }
 
 void frmStart::startPlayer() {
-    if (!processes_.start(Player, launcherFolder_))
+    if (!processes_.start(Player, arguments_, launcherFolder_))
         boxes_.show(Title, std::string("Cannot start ") + Player, MessageBox::Icon::Stop);
 }

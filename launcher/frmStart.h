@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class frmStart {
 public:
@@ -15,10 +16,13 @@ public:
     static constexpr const char* Title = "Ze-Dazarav Uzadiz V208";
     static constexpr const char* Player = "melodeck";
 
-    // launcherFolder: the folder of the launcher's executable; the fonts are looked for
-    // there, and the player there first.
+    // launcherFolder: the folder of the launcher's executable; the player is looked for
+    // there first. arguments: the launcher's own (a song folder or a song), passed on to
+    // the player. fontFolders: where each font file is looked for, in turn (the song
+    // folder, then the demo's); the launcher's folder when none is given.
     frmStart(std::string launcherFolder, MessageBox& boxes, FontInstaller& fonts,
-             ProcessStarter& processes);
+             ProcessStarter& processes, std::vector<std::string> arguments = {},
+             std::vector<std::string> fontFolders = {});
 
     // Runs once unless another launcher is running: clears what dead programs left in the
     // runtime folder, installs the fonts of the font table, reporting each that does not add
@@ -30,7 +34,11 @@ private:
     void installFonts();
     void startPlayer();
 
+    std::string fontPath(const char* file) const;
+
     std::string launcherFolder_;
+    std::vector<std::string> arguments_;
+    std::vector<std::string> fontFolders_;
     MessageBox& boxes_;
     FontInstaller& fonts_;
     ProcessStarter& processes_;

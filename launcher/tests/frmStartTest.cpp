@@ -67,8 +67,12 @@ private:
 class JournalStarter : public ProcessStarter {
 public:
     JournalStarter(Journal& journal, bool succeeds) : journal_(journal), succeeds_(succeeds) {}
-    bool start(const std::string& program, const std::string& firstFolder) override {
-        journal_.push_back("start " + program + " from " + firstFolder);
+    bool start(const std::string& program, const std::vector<std::string>& arguments,
+               const std::string& firstFolder) override {
+        std::string line = "start " + program;
+        for (const std::string& argument : arguments)
+            line += " " + argument;
+        journal_.push_back(line + " from " + firstFolder);
         return succeeds_;
     }
 
@@ -238,6 +242,26 @@ TEST(frmStart, ASecondLauncherDoesNothingAtAll) {
     runLauncher("/opt/melodeck", fonts, journal);
 
     EXPECT_TRUE(journal.empty());
+}
+
+TEST(frmStart, FontsOfTheSongFolderFirstThenTheDemosAndTheSongIsPassedOn) {
+    RuntimeDirScope runtime;
+    testkit::TempDir songs, demo;
+    const char* own = FontTable[0];
+    testkit::writeBytes(songs / own, {0});
+    Journal journal;
+    ScriptedFonts fonts(journal, {});
+    JournalBoxes boxes(journal);
+    JournalStarter starter(journal, true);
+    const std::string song = (songs / "a.kar").string();
+    frmStart form("/opt/melodeck", boxes, fonts, starter, {song},
+                  {songs.path().string(), demo.path().string()});
+    form.Form_Load();
+
+    ASSERT_GE(journal.size(), 3u);
+    EXPECT_EQ(journal[0], "add " + (songs / own).string());
+    EXPECT_EQ(journal[2], "add " + (demo / FontTable[1]).string());
+    EXPECT_EQ(journal.back(), "start melodeck " + song + " from /opt/melodeck");
 }
 
 } // namespace

@@ -17,10 +17,6 @@ Vietnamese fonts that are installed for the login session only.
 
 Demo songs, pictures and lyric fonts are included.]=])
 
-# Installed with DESTDIR and the real prefix, so that the desktop entry written at install
-# time names /usr and not the folder CPack stages the package in.
-set(CPACK_SET_DESTDIR ON)
-set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

@@ -25,9 +25,12 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${MELODECK_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps. Added by hand what they load
-# at run time: a General MIDI SoundFont for the sound, and Qt's platform plugins, without
-# which no window opens (libqt6gui6 only recommends them).
+# at run time: a General MIDI SoundFont for the sound; Qt's platform plugins, without which
+# no window opens (libqt6gui6 only recommends them); Liberation Serif, the narrow serif
+# the panel's status line is measured for (DejaVu Serif, all a bare system has, cuts
+# longer song titles off).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fluid-soundfont-gm | timgm6mb-soundfont, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fluid-soundfont-gm | timgm6mb-soundfont, qt6-qpa-plugins, fonts-liberation2 | fonts-liberation")
 
 include(CPack)

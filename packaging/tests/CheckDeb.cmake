@@ -36,7 +36,8 @@ endif()
 execute_process(COMMAND "${DPKG_DEB}" -f "${debs}" Package Section Depends
                 OUTPUT_VARIABLE control COMMAND_ERROR_IS_FATAL ANY)
 foreach(field "Package: melodeck" "Section: sound" "fluid-soundfont-gm | timgm6mb-soundfont"
-              "qt6-qpa-plugins" "libfluidsynth3" "libqt6widgets6")
+              "qt6-qpa-plugins" "fonts-liberation2 | fonts-liberation" "libfluidsynth3"
+              "libqt6widgets6")
   string(FIND "${control}" "${field}" at)
   if(at LESS 0)
     fail("the package's control lacks '${field}':\n${control}")

@@ -1,0 +1,18 @@
+# Builds a MIME database from the fallback *.kar entry alone and reads what *.kar became.
+# Run with -DSOURCE=<melodeck-kar.xml> -DWORK=<scratch folder>.
+find_program(UPDATE_MIME update-mime-database)
+if(NOT UPDATE_MIME)
+  message(FATAL_ERROR "update-mime-database is not installed (scripts/install-deps installs it)")
+endif()
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}/packages")
+file(COPY_FILE "${SOURCE}" "${WORK}/packages/melodeck.xml")
+execute_process(COMMAND "${UPDATE_MIME}" "${WORK}" RESULT_VARIABLE result ERROR_VARIABLE error)
+if(NOT result EQUAL 0 OR error MATCHES "rror")
+  message(FATAL_ERROR "update-mime-database refused the *.kar entry (${result}):\n${error}")
+endif()
+file(STRINGS "${WORK}/globs2" globs REGEX ":\\*\\.kar")
+if(NOT globs MATCHES "^[0-9]+:audio/midi:\\*\\.kar$")
+  message(FATAL_ERROR "*.kar is not audio/midi in the database built from it: '${globs}'")
+endif()
+file(REMOVE_RECURSE "${WORK}")

@@ -56,7 +56,7 @@ RuntimePlaces environmentRuntimePlaces() {
     RuntimePlaces places;
     places.uid = getuid();
     places.xdgRuntimeDir = environment("XDG_RUNTIME_DIR");
-    // The base directory specification says a relative path is to be ignored.
+    // XDG base directories must be absolute; a relative one is ignored.
     places.cacheHome = environment("XDG_CACHE_HOME");
     if (!places.cacheHome.starts_with('/'))
         places.cacheHome.clear();
